@@ -1,0 +1,19 @@
+# Language level, warnings and sanitizers live on one interface target that every
+# target of the project links, not on global flags.
+add_library(torvenn_common INTERFACE)
+target_compile_features(torvenn_common INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_include_directories(torvenn_common INTERFACE ${PROJECT_SOURCE_DIR})
+target_compile_options(torvenn_common INTERFACE -Wall -Wextra -Wpedantic -Werror)
+
+set(TORVENN_SANITIZE "" CACHE STRING "Sanitizers to build with, e.g. address,undefined")
+if(TORVENN_SANITIZE)
+    target_compile_options(torvenn_common INTERFACE
+        -fsanitize=${TORVENN_SANITIZE} -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(torvenn_common INTERFACE -fsanitize=${TORVENN_SANITIZE})
+endif()
+
+# Targets that must stay free of the window toolkit get no Qt code generators either.
+function(torvenn_plain_cpp target)
+    set_target_properties(${target} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+endfunction()
