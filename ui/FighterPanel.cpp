@@ -1,0 +1,176 @@
+#include "FighterPanel.h"
+
+#include "ValueRows.h"
+#include "weapons/Armour.h"
+#include "weapons/WeaponCatalogue.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+namespace {
+
+using engine::Fighter;
+using Names = std::array<const char*, 2>;
+
+template <typename W> W* named(W* widget, const Names& names, Fighter fighter) {
+    widget->setObjectName(QString::fromLatin1(nameFor(names, fighter)));
+    return widget;
+}
+
+QComboBox* armourBox(std::string_view title, const auto& entries, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    // Typing into the text part must never add entries of its own.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    for (const std::string_view entry : entries) {
+        box->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+    }
+    box->setCurrentIndex(-1);
+    box->setEditText(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    box->setMinimumWidth(145);
+    return box;
+}
+
+// A group box holding one value label, as under the weapon list.
+QLabel* labelledBox(const Names& boxNames, const Names& labelNames, const QString& title,
+                    const QString& text, Fighter fighter, QWidget* parent, QGroupBox** boxOut) {
+    auto* box = named(new QGroupBox(title, parent), boxNames, fighter);
+    auto* label = named(new QLabel(text, box), labelNames, fighter);
+    auto* layout = new QHBoxLayout(box);
+    layout->addWidget(label);
+    box->setMinimumWidth(137);
+    *boxOut = box;
+    return label;
+}
+
+} // namespace
+
+FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
+    : QGroupBox(fighter == Fighter::First ? QStringLiteral("Kämpfer 1:")
+                                          : QStringLiteral("Kämpfer 2:"),
+                parent),
+      m_fighter(fighter) {
+    setObjectName(fighter == Fighter::First ? QStringLiteral("GroupBox1")
+                                            : QStringLiteral("GroupBox2"));
+    auto* column = new QVBoxLayout(this);
+
+    auto* rows = new QGridLayout;
+    rows->setVerticalSpacing(3);
+    int gridRow = 0;
+    for (std::size_t i = 0; i < valueRows.size(); ++i) {
+        const ValueRow& row = valueRows[i];
+        if (row.startsGroup) {
+            rows->setRowMinimumHeight(gridRow++, 6);
+        }
+        rows->addWidget(
+            named(new QLabel(QString::fromUtf8(row.caption), this), row.captionLabel, fighter),
+            gridRow, 0);
+        edits[i] = named(new QLineEdit(this), row.edit, fighter);
+        edits[i]->setMinimumWidth(121);
+        rows->addWidget(edits[i], gridRow, 1);
+        ++gridRow;
+    }
+    rows->setColumnStretch(0, 1);
+    column->addLayout(rows);
+    column->addSpacing(8);
+
+    auto* weaponHeadings = new QHBoxLayout;
+    weaponHeadings->addWidget(
+        named(new QLabel(QStringLiteral("Waffe:"), this), {"Label9", "Label30"}, fighter), 1);
+    weaponHeadings->addWidget(named(new QLabel(QStringLiteral("Altenative Waffen:"), this),
+                                    {"Label32", "Label34"}, fighter));
+    column->addLayout(weaponHeadings);
+
+    auto* weaponRow = new QHBoxLayout;
+    weaponList = named(new QListWidget(this), {"ListBox1", "ListBox2"}, fighter);
+    weaponList->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (const weapons::WeaponEntry& entry : weapons::weaponCatalogue) {
+        weaponList->addItem(QString::fromUtf8(entry.listText.data(),
+                                              static_cast<qsizetype>(entry.listText.size())));
+    }
+    weaponList->setMinimumSize(201, 160);
+    weaponRow->addWidget(weaponList, 1);
+    auto* alternatives = new QVBoxLayout;
+    improvisedButton =
+        named(new QPushButton(fighter == Fighter::First ? QStringLiteral("Improvisierte")
+                                                        : QStringLiteral("Improviserte"),
+                              this),
+              {"Button5", "Button7"}, fighter);
+    unfamiliarButton =
+        named(new QPushButton(QStringLiteral("Unvertraute"), this), {"Button6", "Button8"}, fighter);
+    alternatives->addWidget(improvisedButton);
+    alternatives->addWidget(unfamiliarButton);
+    alternatives->addStretch(1);
+    weaponRow->addLayout(alternatives);
+    column->addLayout(weaponRow, 1);
+
+    auto* armourRow = new QGridLayout;
+    armourClassBox = named(armourBox(weapons::armourClassTitle, weapons::armourClassEntries, this),
+                           {"ComboBox1", "ComboBox2"}, fighter);
+    protectionBox = named(armourBox(weapons::protectionTitle, weapons::protectionEntries, this),
+                          {"ComboBox3", "ComboBox4"}, fighter);
+    protectionBox->setVisible(false);
+    // Both boxes share one cell: exactly one of them shows at a time.
+    armourRow->addWidget(armourClassBox, 0, 0);
+    armourRow->addWidget(protectionBox, 0, 0);
+    alternativeArmour = named(new QCheckBox(QStringLiteral("Altenativ"), this),
+                              {"CheckBox1", "CheckBox2"}, fighter);
+    armourRow->addWidget(alternativeArmour, 0, 1);
+    armourRow->setColumnStretch(1, 1);
+    column->addLayout(armourRow);
+    fireSensitive = named(new QCheckBox(QStringLiteral("Kämpfer ist feuerempfindlich"), this),
+                          {"CheckBox3", "CheckBox4"}, fighter);
+    column->addWidget(fireSensitive);
+    column->addStretch(1);
+
+    auto* chosen = new QHBoxLayout;
+    QGroupBox* damageBox = nullptr;
+    QGroupBox* attackTypeBox = nullptr;
+    damageCode = labelledBox({"GroupBox4", "GroupBox5"}, {"Label11", "Label41"},
+                             QStringLiteral("gewählter Schaden:"), QStringLiteral("0"), fighter,
+                             this, &damageBox);
+    attackType = labelledBox({"GroupBox6", "GroupBox7"}, {"Label1", "Label10"},
+                             QStringLiteral("Angriffstyp:"), QString(), fighter, this,
+                             &attackTypeBox);
+    chosen->addWidget(damageBox, 1);
+    chosen->addWidget(attackTypeBox, 1);
+    column->addLayout(chosen);
+
+    setTabOrder();
+}
+
+void FighterPanel::setTabOrder() {
+    // Fighter 2's panel reaches its endurance field (Edit8) before its life points and
+    // its protection box before the "Altenativ" box, as the game masters know it.
+    const bool first = m_fighter == Fighter::First;
+    const std::array<QWidget*, 14> order{
+        first ? edits[0] : edits[1],
+        first ? edits[1] : edits[0],
+        edits[2],
+        edits[3],
+        edits[4],
+        edits[5],
+        edits[6],
+        weaponList,
+        first ? static_cast<QWidget*>(alternativeArmour) : protectionBox,
+        first ? static_cast<QWidget*>(armourClassBox) : alternativeArmour,
+        first ? static_cast<QWidget*>(protectionBox) : armourClassBox,
+        fireSensitive,
+        improvisedButton,
+        unfamiliarButton,
+    };
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+} // namespace ui

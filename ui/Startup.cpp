@@ -1,0 +1,23 @@
+#include "Startup.h"
+
+#include "TForm1.h"
+#include "toolkit/HandlerGuard.h"
+#include "toolkit/SafeApplication.h"
+
+namespace ui {
+
+ApplicationWindows::ApplicationWindows() : m_form1(std::make_unique<TForm1>()) {}
+
+ApplicationWindows::~ApplicationWindows() = default;
+
+int runApplication(int& argc, char** argv) {
+    toolkit::SafeApplication application(argc, argv);
+    toolkit::guarded([] {
+        ApplicationWindows windows;
+        windows.form1().showMaximized();
+        QApplication::exec();
+    });
+    return 0;
+}
+
+} // namespace ui

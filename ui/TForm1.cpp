@@ -1,0 +1,201 @@
+#include "TForm1.h"
+
+#include "EventPanel.h"
+#include "FightCommands.h"
+#include "FighterPanel.h"
+#include "HelpTexts.h"
+#include "ValueRows.h"
+#include "toolkit/HandlerGuard.h"
+#include "toolkit/IntegerText.h"
+#include "toolkit/MessageBox.h"
+#include "toolkit/QtText.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+using engine::Fighter;
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Torvenn Kampfgenerator Version 1.1"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    buildMenu();
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    auto* columns = new QHBoxLayout(central);
+    for (const Fighter fighter : engine::bothFighters) {
+        m_panels[engine::indexOf(fighter)] = new FighterPanel(fighter, central);
+        columns->addWidget(m_panels[engine::indexOf(fighter)], 1);
+    }
+
+    auto* right = new QVBoxLayout;
+    m_eventPanel = new EventPanel(central);
+    right->addWidget(m_eventPanel);
+    right->addStretch(1);
+    auto* commands = new QHBoxLayout;
+    auto* standardButton = new QPushButton(QStringLiteral("Standartwerte für jeden Kämpfer"), central);
+    standardButton->setObjectName(QStringLiteral("Button2"));
+    m_roundButton = new QPushButton(QStringLiteral("Eine Runde generieren"), central);
+    m_roundButton->setObjectName(QStringLiteral("Button1"));
+    auto* endButton = new QPushButton(QStringLiteral("Ende"), central);
+    endButton->setObjectName(QStringLiteral("Button4"));
+    commands->addWidget(standardButton);
+    commands->addWidget(m_roundButton);
+    commands->addWidget(endButton);
+    right->addLayout(commands);
+    columns->addLayout(right, 1);
+    setCentralWidget(central);
+
+    QWidget::setTabOrder(m_roundButton, endButton);
+    QWidget::setTabOrder(endButton, standardButton);
+
+    for (int i = 0; i < engine::panelLabelCount; ++i) {
+        const auto label = static_cast<engine::PanelLabel>(i);
+        m_panelLabels[static_cast<std::size_t>(i)] =
+            labelNamed(std::string(engine::objectNameOf(label)).c_str());
+    }
+
+    connect(m_roundButton, &QPushButton::clicked, this,
+            [this] { toolkit::guarded([this] { Button1Click(); }); });
+    connect(standardButton, &QPushButton::clicked, this,
+            [this] { toolkit::guarded([this] { Button2Click(); }); });
+    connect(endButton, &QPushButton::clicked, this,
+            [this] { toolkit::guarded([this] { Button4Click(); }); });
+    connectValueInputs();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
+                          void (TForm1::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this,
+                [this, handler] { toolkit::guarded([this, handler] { (this->*handler)(); }); });
+    };
+    QMenu* file = bar->addMenu(QStringLiteral("Datei"));
+    file->setObjectName(QStringLiteral("Datei1"));
+    addItem(file, "NeuKampf1gegen11", QStringLiteral("Neu: Kampf 1 gegen 1"),
+            &TForm1::NeuKampf1gegen11Click);
+    addItem(file, "Ende1", QStringLiteral("Ende"), &TForm1::Ende1Click);
+    QMenu* help = bar->addMenu(QStringLiteral("Hilfe"));
+    help->setObjectName(QStringLiteral("Hilfe1"));
+    addItem(help, "berdiesesProgramm1", QStringLiteral("Fehler dieses Programmes"),
+            &TForm1::berdiesesProgramm1Click);
+    addItem(help, "Copyright1", QStringLiteral("Änderungen gegenüber Version 1.0"),
+            &TForm1::Copyright1Click);
+    addItem(help, "Copyright3", QStringLiteral("Copyright"), &TForm1::Copyright3Click);
+}
+
+void TForm1::connectValueInputs() {
+    for (const Fighter fighter : engine::bothFighters) {
+        FighterPanel& fighterPanel = panel(fighter);
+        for (std::size_t i = 0; i < valueRows.size(); ++i) {
+            m_valueTargets[engine::indexOf(fighter)][i] =
+                labelNamed(nameFor(valueRows[i].panelLabel, fighter));
+            connect(fighterPanel.edits[i], &QLineEdit::textChanged, this,
+                    [this, i, fighter] { EditChange(i, fighter); });
+        }
+    }
+}
+
+FighterPanel& TForm1::panel(Fighter fighter) const { return *m_panels[engine::indexOf(fighter)]; }
+
+QLabel* TForm1::labelNamed(const char* name) const {
+    auto* label = findChild<QLabel*>(QString::fromLatin1(name));
+    Q_ASSERT(label != nullptr);
+    return label;
+}
+
+QLabel* TForm1::panelLabel(engine::PanelLabel label) const {
+    return m_panelLabels[static_cast<std::size_t>(label)];
+}
+
+std::string TForm1::labelText(engine::PanelLabel label) const {
+    return toolkit::toStdString(panelLabel(label)->text());
+}
+
+void TForm1::setLabelText(engine::PanelLabel label, std::string_view text) {
+    panelLabel(label)->setText(toolkit::toQString(text));
+}
+
+bool TForm1::isChecked(engine::PanelCheckBox checkBox) const {
+    const Fighter owner =
+        checkBox == engine::PanelCheckBox::CheckBox3 ? Fighter::First : Fighter::Second;
+    return panel(owner).fireSensitive->isChecked();
+}
+
+void TForm1::disableRoundButton() { m_roundButton->setEnabled(false); }
+
+void TForm1::showMessageBox(std::string_view text, std::string_view title) {
+    toolkit::showMessageBox(toolkit::toQString(text), toolkit::toQString(title));
+}
+
+void TForm1::FormCreate() { m_state.fighter1Attacks = 0; }
+
+void TForm1::Button1Click() {
+    const engine::RoundReport report = engine::generateRound(m_state, m_dice, *this);
+    emit roundGenerated(report);
+}
+
+void TForm1::Button2Click() { fillStandardValues(*this); }
+
+void TForm1::Button4Click() { close(); }
+
+void TForm1::Ende1Click() { close(); }
+
+void TForm1::NeuKampf1gegen11Click() {
+    engine::resetCombatState(m_state);
+    m_roundButton->setEnabled(true);
+    resetFightDisplay(*this);
+}
+
+void TForm1::berdiesesProgramm1Click() {
+    toolkit::showMessageBox(QString::fromUtf8(defectList.text),
+                            QString::fromUtf8(defectList.caption));
+}
+
+void TForm1::Copyright1Click() {
+    toolkit::showMessageBox(QString::fromUtf8(changeList.text),
+                            QString::fromUtf8(changeList.caption));
+}
+
+void TForm1::Copyright3Click() {
+    toolkit::showMessageBox(QString::fromUtf8(copyrightNotice.text),
+                            QString::fromUtf8(copyrightNotice.caption));
+}
+
+void TForm1::EditChange(std::size_t rowIndex, Fighter fighter) {
+    // Each input reports its own errors; none escapes to the event loop.
+    try {
+        const ValueRow& row = valueRows.at(rowIndex);
+        const QString text = panel(fighter).edits.at(rowIndex)->text();
+        QLabel* target = m_valueTargets[engine::indexOf(fighter)].at(rowIndex);
+        if (row.storedIn == nullptr) {
+            target->setText(text);
+            return;
+        }
+        const std::int32_t value = toolkit::parseInteger(toolkit::toStdString(text));
+        m_state.fighter(fighter).*row.storedIn = value;
+        target->setText(toolkit::toQString(toolkit::integerText(value)));
+    } catch (...) {
+        toolkit::showMessageBox(QStringLiteral("Füllen sie bitte erst alle Werte aus"),
+                                QStringLiteral("Fehler"));
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "engine/CombatState.h"
+#include "engine/DiceGenerator.h"
+#include "engine/Round.h"
+#include "engine/RoundWindow.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace ui {
+
+class EventPanel;
+class FighterPanel;
+
+// The main window: both fighter panels, the event panel, the commands and the menu.
+// It owns the fight record and the dice, and its labels are the store the round reads
+// and writes between rounds.
+class TForm1 : public QMainWindow, public engine::RoundWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    engine::CombatState& combatState() { return m_state; }
+    const engine::DiceGenerator& dice() const { return m_dice; }
+    FighterPanel& panel(engine::Fighter fighter) const;
+    QLabel* panelLabel(engine::PanelLabel label) const;
+
+    // What the round sees of this window.
+    std::string labelText(engine::PanelLabel label) const override;
+    void setLabelText(engine::PanelLabel label, std::string_view text) override;
+    bool isChecked(engine::PanelCheckBox checkBox) const override;
+    void disableRoundButton() override;
+    void showMessageBox(std::string_view text, std::string_view title) override;
+
+    // Handlers, named after their control and event.
+    void FormCreate();
+    void Button1Click();
+    void Button2Click();
+    void Button4Click();
+    void NeuKampf1gegen11Click();
+    void Ende1Click();
+    void berdiesesProgramm1Click();
+    void Copyright1Click();
+    void Copyright3Click();
+    // The change handler of all fourteen value fields (Edit1Change … Edit14Change).
+    void EditChange(std::size_t rowIndex, engine::Fighter fighter);
+
+signals:
+    // After every round that ran to its end, with what it computed.
+    void roundGenerated(const engine::RoundReport& report);
+
+private:
+    void buildMenu();
+    void connectValueInputs();
+    QLabel* labelNamed(const char* name) const;
+
+    engine::CombatState m_state;
+    engine::DiceGenerator m_dice;
+    std::array<FighterPanel*, 2> m_panels{};
+    EventPanel* m_eventPanel = nullptr;
+    std::array<QLabel*, engine::panelLabelCount> m_panelLabels{};
+    std::array<std::array<QLabel*, 7>, 2> m_valueTargets{};
+    QPushButton* m_roundButton = nullptr;
+};
+
+} // namespace ui
