@@ -1,0 +1,68 @@
+#pragma once
+
+#include "toolkit/MessageBox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+#include <vector>
+
+namespace guitest {
+
+// Answers every box the program shows and remembers it, so no modal box can hang a test.
+class BoxRecorder {
+public:
+    BoxRecorder() {
+        toolkit::installBoxAnswerer([this](const toolkit::ShownBox& box) { m_boxes.push_back(box); });
+    }
+    ~BoxRecorder() { toolkit::removeBoxAnswerer(); }
+    BoxRecorder(const BoxRecorder&) = delete;
+    BoxRecorder& operator=(const BoxRecorder&) = delete;
+
+    const std::vector<toolkit::ShownBox>& boxes() const { return m_boxes; }
+    void clear() { m_boxes.clear(); }
+    QStringList texts() const {
+        QStringList result;
+        for (const auto& box : m_boxes) {
+            result << box.text;
+        }
+        return result;
+    }
+
+private:
+    std::vector<toolkit::ShownBox> m_boxes;
+};
+
+// Finds a control by its object name; a missing control fails loudly.
+template <typename T> T* child(const QWidget* root, const QString& name) {
+    T* found = root->findChild<T*>(name);
+    if (found == nullptr) {
+        qFatal("control %s not found", qPrintable(name));
+    }
+    return found;
+}
+
+inline void triggerAction(const QWidget* root, const QString& name) {
+    child<QAction>(root, name)->trigger();
+}
+
+// Replaces a field's text the way a user does: select all, then type.
+inline void typeInto(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(edit, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(edit, text);
+    }
+}
+
+} // namespace guitest

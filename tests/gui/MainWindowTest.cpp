@@ -1,0 +1,263 @@
+#include "GuiTestSupport.h"
+#include "ui/Startup.h"
+#include "ui/TForm1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+using guitest::BoxRecorder;
+using guitest::child;
+
+namespace {
+
+QString text(const QWidget* root, const QString& name) {
+    return child<QLabel>(root, name)->text();
+}
+
+// Fighter values typed in, weapons written as a fixed-damage choice writes them.
+void prepareWorkedExample(ui::TForm1& window) {
+    QTest::mouseClick(child<QPushButton>(&window, "Button2"), Qt::LeftButton);
+    for (const char* label : {"Label11", "Label41"}) {
+        child<QLabel>(&window, label)->setText("1W6");
+    }
+    for (const char* label : {"Label1", "Label10"}) {
+        child<QLabel>(&window, label)->setText("normal");
+    }
+}
+
+void generateRound(ui::TForm1& window) {
+    QTest::mouseClick(child<QPushButton>(&window, "Button1"), Qt::LeftButton);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        m_windows = std::make_unique<ui::ApplicationWindows>();
+        m_window = &m_windows->form1();
+        m_window->show();
+    }
+    void cleanup() {
+        m_windows.reset();
+        m_window = nullptr;
+    }
+
+    void startsWithTheDocumentedControlsAndTexts() {
+        QCOMPARE(m_window->objectName(), QString("Form1"));
+        QCOMPARE(m_window->windowTitle(), QString("Torvenn Kampfgenerator Version 1.1"));
+        QCOMPARE(child<QGroupBox>(m_window, "GroupBox1")->title(), QString("Kämpfer 1:"));
+        QCOMPARE(child<QGroupBox>(m_window, "GroupBox2")->title(), QString("Kämpfer 2:"));
+        QCOMPARE(child<QGroupBox>(m_window, "GroupBox3")->title(), QString("Ereignisse:"));
+        QCOMPARE(child<QPushButton>(m_window, "Button1")->text(), QString("Eine Runde generieren"));
+        QCOMPARE(child<QPushButton>(m_window, "Button2")->text(),
+                 QString("Standartwerte für jeden Kämpfer"));
+        QCOMPARE(child<QPushButton>(m_window, "Button4")->text(), QString("Ende"));
+        QCOMPARE(child<QPushButton>(m_window, "Button5")->text(), QString("Improvisierte"));
+        QCOMPARE(child<QPushButton>(m_window, "Button7")->text(), QString("Improviserte"));
+        QCOMPARE(child<QCheckBox>(m_window, "CheckBox2")->text(), QString("Altenativ"));
+        QCOMPARE(text(m_window, "Label64"), QString("Es ist die 0 Runde des Kampfes."));
+        QCOMPARE(text(m_window, "Label11"), QString("0"));
+        QCOMPARE(text(m_window, "Label1"), QString());
+        QCOMPARE(text(m_window, "Label12"), QString("Lebenspunkte:"));
+        QCOMPARE(text(m_window, "Label13"), QString("Ausdauerpunkte:"));
+        QCOMPARE(text(m_window, "Label27"), QString("Schaden diese Runde:"));
+        QCOMPARE(text(m_window, "Label70"), QString("Gw:"));
+        for (int n : {22, 23, 25, 26, 28, 29, 47, 48, 49, 50, 51, 52, 58, 59, 60, 61, 62, 63,
+                      71, 72, 73, 74, 75, 76, 77, 78}) {
+            QCOMPARE(text(m_window, QString("Label%1").arg(n)), QString("0"));
+        }
+        for (int n = 1; n <= 14; ++n) {
+            QVERIFY(child<QLineEdit>(m_window, QString("Edit%1").arg(n))->text().isEmpty());
+        }
+        auto* armourClass = child<QComboBox>(m_window, "ComboBox1");
+        auto* protection = child<QComboBox>(m_window, "ComboBox3");
+        QCOMPARE(armourClass->currentText(), QString("Rüstklasse"));
+        QCOMPARE(armourClass->count(), 7);
+        QCOMPARE(protection->currentText(), QString("Rüstungsschutz"));
+        QCOMPARE(protection->count(), 11);
+        QVERIFY(armourClass->isVisible());
+        QVERIFY(!protection->isVisible());
+        QVERIFY(child<QPushButton>(m_window, "Button1")->isEnabled());
+    }
+
+    void menuHasBothMenusWithTheirItems() {
+        QCOMPARE(child<QMenuBar>(m_window, "MainMenu1")->actions().size(), 2);
+        QCOMPARE(child<QMenu>(m_window, "Datei1")->title(), QString("Datei"));
+        QCOMPARE(child<QMenu>(m_window, "Hilfe1")->title(), QString("Hilfe"));
+        QCOMPARE(child<QAction>(m_window, "NeuKampf1gegen11")->text(),
+                 QString("Neu: Kampf 1 gegen 1"));
+        QCOMPARE(child<QAction>(m_window, "berdiesesProgramm1")->text(),
+                 QString("Fehler dieses Programmes"));
+        QCOMPARE(child<QAction>(m_window, "Copyright1")->text(),
+                 QString("Änderungen gegenüber Version 1.0"));
+        QCOMPARE(child<QAction>(m_window, "Copyright3")->text(), QString("Copyright"));
+    }
+
+    void controlsDoNotOverlapAndTextsFit() {
+        // Every label, button and check box shows its whole text.
+        const auto widgets = m_window->findChildren<QWidget*>();
+        for (QWidget* widget : widgets) {
+            if (!widget->isVisible()) {
+                continue;
+            }
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                QVERIFY2(label->width() >= label->sizeHint().width(),
+                         qPrintable(label->objectName()));
+            } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                QVERIFY2(button->width() >= button->sizeHint().width(),
+                         qPrintable(button->objectName()));
+            }
+        }
+        // The two fighter panels and the event panel stand side by side.
+        const QRect first = child<QWidget>(m_window, "GroupBox1")->geometry();
+        const QRect second = child<QWidget>(m_window, "GroupBox2")->geometry();
+        const QRect events = child<QWidget>(m_window, "GroupBox3")->geometry();
+        QVERIFY(first.right() < second.left());
+        QVERIFY(second.right() < events.left());
+    }
+
+    void workedExampleThroughTheWindow() {
+        BoxRecorder boxes;
+        prepareWorkedExample(*m_window);
+
+        generateRound(*m_window);
+        QCOMPARE(text(m_window, "Label28"), QString("2"));
+        QCOMPARE(text(m_window, "Label29"), QString("1"));
+        QCOMPARE(text(m_window, "Label49"), QString("7"));
+        QCOMPARE(text(m_window, "Label51"), QString("17"));
+        QCOMPARE(text(m_window, "Label60"), QString("5"));
+        QCOMPARE(text(m_window, "Label62"), QString("15"));
+        QCOMPARE(text(m_window, "Label50"), QString("13"));
+        QCOMPARE(text(m_window, "Label52"), QString("23"));
+        QCOMPARE(text(m_window, "Label61"), QString("4"));
+        QCOMPARE(text(m_window, "Label63"), QString("14"));
+        QCOMPARE(text(m_window, "Label22"), QString("14"));
+        QCOMPARE(text(m_window, "Label25"), QString("14"));
+        QCOMPARE(text(m_window, "Label23"), QString("15"));
+        QCOMPARE(text(m_window, "Label26"), QString("15"));
+        QCOMPARE(text(m_window, "Label64"), QString("Es ist die 1 Runde des Kampfes"));
+
+        generateRound(*m_window);
+        QCOMPARE(text(m_window, "Label28"), QString("3"));
+        QCOMPARE(text(m_window, "Label29"), QString("1"));
+        QCOMPARE(text(m_window, "Label51"), QString("17"));
+        QCOMPARE(text(m_window, "Label62"), QString("12"));
+        QCOMPARE(text(m_window, "Label52"), QString("12"));
+        QCOMPARE(text(m_window, "Label63"), QString("15"));
+        QCOMPARE(text(m_window, "Label22"), QString("14"));
+        QCOMPARE(text(m_window, "Label25"), QString("14"));
+
+        generateRound(*m_window);
+        QCOMPARE(text(m_window, "Label28"), QString("5"));
+        QCOMPARE(text(m_window, "Label29"), QString("3"));
+        QCOMPARE(text(m_window, "Label49"), QString("4"));
+        QCOMPARE(text(m_window, "Label60"), QString("20"));
+        QCOMPARE(text(m_window, "Label62"), QString("30"));
+        QCOMPARE(text(m_window, "Label50"), QString("14"));
+        QCOMPARE(text(m_window, "Label52"), QString("24"));
+        QCOMPARE(text(m_window, "Label61"), QString("19"));
+        QCOMPARE(text(m_window, "Label63"), QString("29"));
+        QCOMPARE(text(m_window, "Label22"), QString("14"));
+        QCOMPARE(text(m_window, "Label25"), QString("11"));
+        QCOMPARE(text(m_window, "Label23"), QString("15"));
+        QCOMPARE(text(m_window, "Label26"), QString("15"));
+        QCOMPARE(text(m_window, "Label64"), QString("Es ist die 3 Runde des Kampfes"));
+        QVERIFY(boxes.boxes().empty());
+        // The skill labels are read, never rewritten.
+        QCOMPARE(text(m_window, "Label47"), QString("10"));
+        QCOMPARE(text(m_window, "Label59"), QString("10"));
+    }
+
+    void roundRightAfterStartEndsTheFightForBoth() {
+        BoxRecorder boxes;
+        generateRound(*m_window);
+        QCOMPARE(boxes.boxes().size(), std::size_t{2});
+        QCOMPARE(boxes.boxes()[0].text, QString("Kämpfer 1 hat verloren"));
+        QCOMPARE(boxes.boxes()[1].text, QString("Kämpfer 2 hat verloren"));
+        QCOMPARE(boxes.boxes()[0].title, QString("Kampfende"));
+        QVERIFY(boxes.boxes()[0].kind == toolkit::ShownBox::Kind::Message);
+        QVERIFY(!child<QPushButton>(m_window, "Button1")->isEnabled());
+        QCOMPARE(text(m_window, "Label64"), QString("Es ist die 1 Runde des Kampfes"));
+        // A disabled button takes no clicks.
+        generateRound(*m_window);
+        QCOMPARE(boxes.boxes().size(), std::size_t{2});
+        QCOMPARE(m_window->combatState().roundNumber, 1);
+    }
+
+    void failedConversionShowsTheErrorBoxAndChangesNoLabel() {
+        BoxRecorder boxes;
+        prepareWorkedExample(*m_window);
+        guitest::typeInto(child<QLineEdit>(m_window, "Edit1"), "");
+        QCOMPARE(text(m_window, "Label22"), QString());
+        generateRound(*m_window);
+        QCOMPARE(boxes.boxes().size(), std::size_t{1});
+        QVERIFY(boxes.boxes()[0].kind == toolkit::ShownBox::Kind::Error);
+        QCOMPARE(boxes.boxes()[0].text, QString("'' ist kein gültiger Integerwert."));
+        for (int n : {28, 29, 49, 50, 51, 52, 60, 61, 62, 63}) {
+            QCOMPARE(text(m_window, QString("Label%1").arg(n)), QString("0"));
+        }
+        QCOMPARE(text(m_window, "Label64"), QString("Es ist die 0 Runde des Kampfes."));
+        // The damage was rolled and the skills before the failing label were loaded.
+        QCOMPARE(m_window->combatState().fighter1.damageRoll, 2);
+        QCOMPARE(m_window->combatState().fighter2.damageRoll, 1);
+        QCOMPARE(m_window->combatState().fighter2.defenceSkill, 10);
+        QVERIFY(child<QPushButton>(m_window, "Button1")->isEnabled());
+
+        guitest::typeInto(child<QLineEdit>(m_window, "Edit1"), "15");
+        generateRound(*m_window);
+        QCOMPARE(text(m_window, "Label64"), QString("Es ist die 2 Runde des Kampfes"));
+        QCOMPARE(boxes.boxes().size(), std::size_t{1});
+    }
+
+    void lettersInALifeField_reachTheRoundAsAConversionError() {
+        BoxRecorder boxes;
+        prepareWorkedExample(*m_window);
+        guitest::typeInto(child<QLineEdit>(m_window, "Edit9"), "zehn");
+        QCOMPARE(text(m_window, "Label23"), QString("zehn"));
+        QVERIFY(boxes.boxes().empty());
+        generateRound(*m_window);
+        QCOMPARE(boxes.texts(), QStringList{"'zehn' ist kein gültiger Integerwert."});
+    }
+
+    void fireSensitiveOpponentDoublesTheTorch() {
+        BoxRecorder boxes;
+        prepareWorkedExample(*m_window);
+        child<QLabel>(m_window, "Label11")->setText("1W6-2/2W6");
+        QTest::mouseClick(child<QCheckBox>(m_window, "CheckBox4"), Qt::LeftButton);
+        QVERIFY(child<QCheckBox>(m_window, "CheckBox4")->isChecked());
+        generateRound(*m_window);
+        // Two dice (2 and 1) against the fire-sensitive fighter 2.
+        QCOMPARE(text(m_window, "Label28"), QString("3"));
+        QCOMPARE(text(m_window, "Label29"), QString("3"));
+    }
+
+    void extremeValuesWrapWithoutFailing() {
+        BoxRecorder boxes;
+        prepareWorkedExample(*m_window);
+        guitest::typeInto(child<QLineEdit>(m_window, "Edit3"), "2147483647");
+        guitest::typeInto(child<QLineEdit>(m_window, "Edit9"), "-2147483648");
+        generateRound(*m_window);
+        // The attack total wrapped below 20, so fighter 1 missed; fighter 2 had lost anyway.
+        QCOMPARE(text(m_window, "Label51"), QString::number(qint32(2147483647u + 7u)));
+        QCOMPARE(text(m_window, "Label23"), QString("-2147483648"));
+        QCOMPARE(boxes.texts(), QStringList{"Kämpfer 2 hat verloren"});
+    }
+
+private:
+    std::unique_ptr<ui::ApplicationWindows> m_windows;
+    ui::TForm1* m_window = nullptr;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,57 @@
+// Runs the real start-up and closes the main window from a start-up hook; the test
+// passes when the program comes back with exit code 0 after showing only the main
+// window, maximised.
+#include "ui/Startup.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+int failures = 0;
+
+void check(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "FAIL: %s\n", what);
+        ++failures;
+    }
+}
+
+void closeMainWindowOnceShown() {
+    QTimer::singleShot(0, [] {
+        QWidget* mainWindow = nullptr;
+        int visible = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QLatin1String("Form1")) {
+                mainWindow = widget;
+            }
+            if (widget->isVisible()) {
+                ++visible;
+            }
+        }
+        check(mainWindow != nullptr, "the main window exists");
+        check(visible == 1, "only the main window is visible");
+        if (mainWindow != nullptr) {
+            check(mainWindow->isVisible(), "the main window is shown");
+            check(mainWindow->windowState().testFlag(Qt::WindowMaximized),
+                  "the main window is maximised");
+            mainWindow->close();
+        }
+    });
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(closeMainWindowOnceShown)
+
+int main(int argc, char** argv) {
+    const int exitCode = ui::runApplication(argc, argv);
+    check(exitCode == 0, "exit code 0");
+    std::printf("%d passed, %d failed\n", failures == 0 ? 1 : 0, failures == 0 ? 0 : 1);
+    return failures == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+}
