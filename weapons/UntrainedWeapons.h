@@ -43,8 +43,11 @@ constexpr UntrainedWeaponEntry weapon(std::string_view text, std::optional<std::
 
 // A missile weapon of the weapon list, as an unfamiliar weapon: same text, minimums and code.
 constexpr UntrainedWeaponEntry fromCatalogue(const WeaponEntry& entry) {
-    if (const auto* fixed = std::get_if<FixedDamage>(&entry.outcome)) {
-        return {entry.listText, UntrainedEntryKind::Weapon, entry.minimums, fixed->damageCode};
+    // holds_alternative and get rather than get_if: GCC's undefined-behaviour sanitizer
+    // turns get_if's null check into something that is no constant expression.
+    if (std::holds_alternative<FixedDamage>(entry.outcome)) {
+        return {entry.listText, UntrainedEntryKind::Weapon, entry.minimums,
+                std::get<FixedDamage>(entry.outcome).damageCode};
     }
     return {entry.listText, UntrainedEntryKind::NotAvailable, {}, {}};
 }
