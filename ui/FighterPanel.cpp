@@ -116,7 +116,7 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     auto* armourRow = new QGridLayout;
     armourClassBox = named(armourBox(weapons::armourClassTitle, weapons::armourClassEntries, this),
                            {"ComboBox1", "ComboBox2"}, fighter);
-    protectionBox = named(armourBox(weapons::protectionTitle, weapons::protectionEntries, this),
+    protectionBox = named(armourBox(weapons::protectionValueTitle, weapons::protectionValueEntries, this),
                           {"ComboBox3", "ComboBox4"}, fighter);
     protectionBox->setVisible(false);
     // Both boxes share one cell: exactly one of them shows at a time.

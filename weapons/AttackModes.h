@@ -1,0 +1,164 @@
+#pragma once
+
+#include "AttackModeWeapon.h"
+#include "AttributeMinimums.h"
+#include "engine/Fighter.h"
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+namespace weapons {
+
+// One radio button of an attack-mode window.
+struct AttackModeOption {
+    // Ends with the damage in parentheses.
+    std::string_view caption;
+    std::string_view damageCode;
+    AttributeMinimums minimums;
+    // Fighter 2's window shows this caption instead, when it is not empty.
+    std::string_view secondFighterCaption = {};
+};
+
+// The one fighter's window of a weapon.
+struct AttackModeWindow {
+    std::string_view objectName;
+    // Control names in tab order ("RadioButton1", "Button1", ...).
+    std::span<const std::string_view> tabOrder;
+    // Close box in the title bar; without it the window is left only through OK.
+    bool hasTitleBarButtons = true;
+    // Opens centred on the main window instead of the screen.
+    bool centredOnMainWindow = false;
+};
+
+struct AttackModeWeaponData {
+    AttackModeWeapon weapon;
+    std::string_view windowTitle;
+    // In radio order: RadioButton1, RadioButton2, RadioButton3.
+    std::span<const AttackModeOption> modes;
+    // Indexed by engine::indexOf(fighter).
+    std::array<AttackModeWindow, 2> windows;
+};
+
+inline constexpr std::string_view attackModeQuestion = "Welche Angriffsart?";
+
+namespace attack_mode_data {
+
+inline constexpr std::array<std::string_view, 3> radiosThenButton2{"RadioButton1", "RadioButton2",
+                                                                   "Button1"};
+inline constexpr std::array<std::string_view, 4> radiosThenButton3{"RadioButton1", "RadioButton2",
+                                                                   "RadioButton3", "Button1"};
+inline constexpr std::array<std::string_view, 3> buttonThenRadios2{"Button1", "RadioButton1",
+                                                                   "RadioButton2"};
+inline constexpr std::array<std::string_view, 4> buttonThenRadios3{"Button1", "RadioButton1",
+                                                                   "RadioButton2", "RadioButton3"};
+inline constexpr std::array<std::string_view, 4> buttonBetweenRadios{"RadioButton1", "RadioButton2",
+                                                                     "Button1", "RadioButton3"};
+
+inline constexpr std::array<AttackModeOption, 2> krummsaebel{{
+    {"normal (1W6)", "1W6", {}},
+    {"reitend (1W6+1)", "1W6+1", {}},
+}};
+inline constexpr std::array<AttackModeOption, 3> lanze{{
+    {"normal (1W6)", "1W6", {}},
+    {"Sturmangriff (2W6+2)", "2W6+2", {}},
+    {"Sturmangriff zu Pferd (3W6+3)", "3W6+3", {}},
+}};
+inline constexpr std::array<AttackModeOption, 3> stossspeer{{
+    {"normal (1W6)", "1W6", {}},
+    {"Sturmangriff (2W6)", "2W6", {}},
+    {"Sturmangriff zu Pferd (3W6)", "3W6", {}},
+}};
+inline constexpr std::array<AttackModeOption, 2> anderthalbhaender{{
+    {"einhändig (1W6+1)", "1W6+1", {81, 21}},
+    {"zweihändig (1W6+2)", "1W6+2", {31, 21}},
+}};
+inline constexpr std::array<AttackModeOption, 2> ogerhammer{{
+    {"normal (4W6-3)", "4W6-3", {}},
+    {"Sturmangriff zu Pferd (4W6)", "4W6", {}},
+}};
+inline constexpr std::array<AttackModeOption, 2> schlachtbeil{{
+    {"einhändig (1W6+1)", "1W6+1", {91, 31}},
+    {"zweihändig (1W6+3)", "1W6+3", {61, 31}},
+}};
+inline constexpr std::array<AttackModeOption, 3> glefe{{
+    {"stechend (1W6)", "1W6", {}},
+    {"schlagend (1W6+2)", "1W6+2", {}},
+    {"Sturmangriff stechend (1W6+2)", "1W6+2", {}, "Sturmmangriff stechend (1W6+2)"},
+}};
+inline constexpr std::array<AttackModeOption, 3> hellebarde{{
+    {"stechend (1W6)", "1W6", {}},
+    {"Sturmangriff stechend (1W6+2)", "1W6+2", {}},
+    {"schlagend (2W6-1)", "2W6-1", {}},
+}};
+inline constexpr std::array<AttackModeOption, 3> stielhammer{{
+    {"normal (2W6)", "2W6", {}},
+    {"stechend (1W6)", "1W6", {}},
+    {"Sturmangriff stechend (1W6+1)", "1W6+1", {}},
+}};
+
+} // namespace attack_mode_data
+
+// The nine weapons in the order of the enumeration (and of the weapon list).
+inline constexpr std::array<AttackModeWeaponData, 9> attackModeWeapons = [] {
+    using namespace attack_mode_data;
+    using W = AttackModeWeapon;
+    return std::array<AttackModeWeaponData, 9>{{
+        {W::Krummsaebel,
+         "Krummsäbel",
+         krummsaebel,
+         {{{"Form2", radiosThenButton2}, {"Form11", buttonThenRadios2}}}},
+        {W::Lanze,
+         "Lanze",
+         lanze,
+         {{{"Form3", radiosThenButton3}, {"Form12", buttonThenRadios3, false}}}},
+        {W::Stossspeer,
+         "Stoßspeer",
+         stossspeer,
+         {{{"Form4", radiosThenButton3}, {"Form13", buttonThenRadios3, true, true}}}},
+        {W::Anderthalbhaender,
+         "Anderthalbhänder",
+         anderthalbhaender,
+         {{{"Form5", radiosThenButton2}, {"Form14", buttonThenRadios2}}}},
+        {W::Ogerhammer,
+         "Ogerhammer",
+         ogerhammer,
+         {{{"Form6", radiosThenButton2}, {"Form15", buttonThenRadios2}}}},
+        {W::Schlachtbeil,
+         "Schlachtbeil",
+         schlachtbeil,
+         {{{"Form7", radiosThenButton2}, {"Form16", buttonThenRadios2}}}},
+        {W::Glefe,
+         "Glefe",
+         glefe,
+         {{{"Form8", buttonBetweenRadios}, {"Form17", buttonThenRadios3}}}},
+        {W::Hellebarde,
+         "Hellebarde",
+         hellebarde,
+         {{{"Form9", buttonThenRadios3}, {"Form18", buttonThenRadios3}}}},
+        {W::Stielhammer,
+         "Stielhammer",
+         stielhammer,
+         {{{"Form10", radiosThenButton3}, {"Form19", buttonThenRadios3}}}},
+    }};
+}();
+
+// attackModeWeaponData() looks a weapon up by its position.
+static_assert([] {
+    for (std::size_t position = 0; position < attackModeWeapons.size(); ++position) {
+        if (static_cast<std::size_t>(attackModeWeapons[position].weapon) != position) {
+            return false;
+        }
+    }
+    return true;
+}());
+
+const AttackModeWeaponData& attackModeWeaponData(AttackModeWeapon weapon);
+
+const AttackModeWindow& attackModeWindow(AttackModeWeapon weapon, engine::Fighter fighter);
+
+// The radio button's text in the given fighter's window.
+std::string_view captionFor(const AttackModeOption& option, engine::Fighter fighter);
+
+} // namespace weapons

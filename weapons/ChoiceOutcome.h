@@ -1,0 +1,53 @@
+#pragma once
+
+#include "AttackModeWeapon.h"
+#include "WindowTexts.h"
+
+#include <optional>
+#include <string_view>
+
+namespace weapons {
+
+// What a window has to do after the user chose something. The rules decide, the windows
+// carry it out; nothing here touches a control.
+
+struct NoAction {
+    friend constexpr bool operator==(const NoAction&, const NoAction&) = default;
+};
+
+// A modal message box with OK and Cancel and no icon; the answer does not matter.
+struct ShowErrorMessage {
+    std::string_view text;
+    std::string_view title = errorTitle;
+
+    friend constexpr bool operator==(const ShowErrorMessage&, const ShowErrorMessage&) = default;
+};
+
+// Write the code into the fighter's chosen-damage label, then normalAttackType into the
+// attack-type label.
+struct SetDamageCode {
+    std::string_view damageCode;
+
+    friend constexpr bool operator==(const SetDamageCode&, const SetDamageCode&) = default;
+};
+
+// Show the fighter's window of this weapon without making it modal.
+struct OpenAttackModeWindow {
+    AttackModeWeapon weapon;
+
+    friend constexpr bool operator==(const OpenAttackModeWindow&,
+                                     const OpenAttackModeWindow&) = default;
+};
+
+// Write the code into the chosen-damage label, then the attack value into the attack-value
+// label unless there is none (that label then keeps its text), then normalAttackType into
+// the attack-type label.
+struct SetUntrainedWeapon {
+    std::string_view damageCode;
+    std::optional<std::string_view> attackValue;
+
+    friend constexpr bool operator==(const SetUntrainedWeapon&,
+                                     const SetUntrainedWeapon&) = default;
+};
+
+} // namespace weapons
