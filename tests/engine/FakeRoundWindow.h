@@ -12,7 +12,8 @@
 // Stands in for the main window: keeps the texts of the round's labels and the states of
 // the fire check boxes, and records what the round asks of the window beyond that.
 // Tests address controls by their object name ("Label22"), so a label that the round
-// writes under the wrong name shows up as a wrong text.
+// writes under the wrong name shows up as a wrong text. Free of the test framework, so
+// the benchmarks drive rounds through it as well.
 class FakeRoundWindow final : public engine::RoundWindow {
 public:
     // As after start-up or a new fight: "0" everywhere, empty attack types.
