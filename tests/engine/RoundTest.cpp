@@ -217,7 +217,11 @@ TEST_F(RoundTest, ArmourReducesOnlyTheLifePointsOfAHit) {
     state.fighter2.armour = 3;
     // Fighter 1 hits for 2 against armour 3, fighter 2 hits for 7.
     arrangeRound({30, 0, 30, 0}, 2, 7);
-    play();
+    const engine::RoundReport report = play();
+    EXPECT_EQ(report.attackBy[0].enduranceLost, 2);
+    EXPECT_EQ(report.attackBy[0].lifeLost, 0);
+    EXPECT_EQ(report.attackBy[1].enduranceLost, 7);
+    EXPECT_EQ(report.attackBy[1].lifeLost, 4);
     EXPECT_EQ(state.netDamageToFighter2, -1);
     EXPECT_EQ(state.netDamageToFighter1, 4);
     EXPECT_EQ(window.label("Label26"), "18");
@@ -327,7 +331,9 @@ TEST_F(RoundTest, FightEndsAtThreeLifePointsOrFewer) {
     window.label("Label22") = "4";
     window.label("Label23") = "3";
     arrangeRound({0, 0, 0, 0}, 0, 0);
-    play();
+    const engine::RoundReport report = play();
+    EXPECT_FALSE(report.hasLost[0]);
+    EXPECT_TRUE(report.hasLost[1]);
     EXPECT_EQ(window.events,
               (std::vector<std::string>{"disableRoundButton",
                                         "messageBox Kampfende: Kämpfer 2 hat verloren"}));
