@@ -140,13 +140,10 @@ private slots:
         QString seenTitle;
         QMessageBox::Icon seenIcon = QMessageBox::Warning;
         QMessageBox::StandardButtons seenButtons;
-        QTimer::singleShot(0, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seenTitle = box->windowTitle();
-                seenIcon = box->icon();
-                seenButtons = box->standardButtons();
-                box->done(0);
-            }
+        guitest::inspectNextMessageBox([&](QMessageBox* box) {
+            seenTitle = box->windowTitle();
+            seenIcon = box->icon();
+            seenButtons = box->standardButtons();
         });
         triggerAction(m_window, "Copyright3");
         QCOMPARE(seenTitle, QString("Copyrightvermerk"));
@@ -158,17 +155,14 @@ private slots:
         QString seenText;
         QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons seenButtons;
-        QTimer::singleShot(0, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seenText = box->text();
-                seenIcon = box->icon();
-                seenButtons = box->standardButtons();
-                box->done(0);
-            }
+        guitest::inspectNextMessageBox([&](QMessageBox* box) {
+            seenText = box->text();
+            seenIcon = box->icon();
+            seenButtons = box->standardButtons();
         });
-        child<QLabel>(m_window, "Label58")->setText("x1");
+        child<QLabel>(m_window, "Label58")->setText("1x");
         click("Button1");
-        QCOMPARE(seenText, QString("'x1' ist kein gültiger Integerwert."));
+        QCOMPARE(seenText, QString("'1x' ist kein gültiger Integerwert."));
         QCOMPARE(seenIcon, QMessageBox::Critical);
         QCOMPARE(seenButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }

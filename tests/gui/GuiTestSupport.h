@@ -3,6 +3,9 @@
 #include "toolkit/MessageBox.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -13,6 +16,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace guitest {
@@ -48,6 +52,26 @@ template <typename T> T* child(const QWidget* root, const QString& name) {
         qFatal("control %s not found", qPrintable(name));
     }
     return found;
+}
+
+// Waits in the background for the next real message box, lets the test look at it and
+// closes it. For the few tests that must see the box the user sees.
+inline void inspectNextMessageBox(std::function<void(QMessageBox*)> inspect) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, inspect = std::move(inspect)] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (box != nullptr && box->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+                inspect(box);
+                box->done(0);
+                return;
+            }
+        }
+    });
+    poll->start();
 }
 
 inline void triggerAction(const QWidget* root, const QString& name) {
