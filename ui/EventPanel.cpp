@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QLabel>
-
 #include <array>
 #include <vector>
 
@@ -83,6 +82,8 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
     grid->setColumnStretch(4, 1);
 }
 
-QString EventPanel::initialRoundLine() { return QStringLiteral("Es ist die 0 Runde des Kampfes."); }
+QString EventPanel::initialRoundLine() {
+    return QStringLiteral("Es ist die 0 Runde des Kampfes.");
+}
 
 } // namespace ui

@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-
 #include <array>
 #include <utility>
 

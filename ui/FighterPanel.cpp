@@ -105,8 +105,8 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
                                                         : QStringLiteral("Improviserte"),
                               this),
               {"Button5", "Button7"}, fighter);
-    unfamiliarButton =
-        named(new QPushButton(QStringLiteral("Unvertraute"), this), {"Button6", "Button8"}, fighter);
+    unfamiliarButton = named(new QPushButton(QStringLiteral("Unvertraute"), this),
+                             {"Button6", "Button8"}, fighter);
     alternatives->addWidget(improvisedButton);
     alternatives->addWidget(unfamiliarButton);
     alternatives->addStretch(1);
@@ -116,8 +116,9 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     auto* armourRow = new QGridLayout;
     armourClassBox = named(armourBox(weapons::armourClassTitle, weapons::armourClassEntries, this),
                            {"ComboBox1", "ComboBox2"}, fighter);
-    protectionBox = named(armourBox(weapons::protectionValueTitle, weapons::protectionValueEntries, this),
-                          {"ComboBox3", "ComboBox4"}, fighter);
+    protectionBox =
+        named(armourBox(weapons::protectionValueTitle, weapons::protectionValueEntries, this),
+              {"ComboBox3", "ComboBox4"}, fighter);
     protectionBox->setVisible(false);
     // Both boxes share one cell: exactly one of them shows at a time.
     armourRow->addWidget(armourClassBox, 0, 0);
@@ -138,9 +139,9 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     damageCode = labelledBox({"GroupBox4", "GroupBox5"}, {"Label11", "Label41"},
                              QStringLiteral("gewählter Schaden:"), QStringLiteral("0"), fighter,
                              this, &damageBox);
-    attackType = labelledBox({"GroupBox6", "GroupBox7"}, {"Label1", "Label10"},
-                             QStringLiteral("Angriffstyp:"), QString(), fighter, this,
-                             &attackTypeBox);
+    attackType =
+        labelledBox({"GroupBox6", "GroupBox7"}, {"Label1", "Label10"},
+                    QStringLiteral("Angriffstyp:"), QString(), fighter, this, &attackTypeBox);
     chosen->addWidget(damageBox, 1);
     chosen->addWidget(attackTypeBox, 1);
     column->addLayout(chosen);

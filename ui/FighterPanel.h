@@ -3,7 +3,6 @@
 #include "engine/Fighter.h"
 
 #include <QGroupBox>
-
 #include <array>
 
 class QCheckBox;

@@ -3,10 +3,15 @@
 #include "TForm1.h"
 #include "toolkit/HandlerGuard.h"
 #include "toolkit/SafeApplication.h"
+#include "weapons/ChoiceWindows.h"
 
 namespace ui {
 
-ApplicationWindows::ApplicationWindows() : m_form1(std::make_unique<TForm1>()) {}
+ApplicationWindows::ApplicationWindows()
+    : m_form1(std::make_unique<TForm1>()),
+      m_choiceWindows(std::make_unique<weapons::ChoiceWindows>(m_form1.get(), *m_form1)) {
+    m_form1->setChoiceWindows(m_choiceWindows.get());
+}
 
 ApplicationWindows::~ApplicationWindows() = default;
 

@@ -2,6 +2,10 @@
 
 #include <memory>
 
+namespace weapons {
+class ChoiceWindows;
+}
+
 namespace ui {
 
 class TForm1;
@@ -16,9 +20,12 @@ public:
     ApplicationWindows& operator=(const ApplicationWindows&) = delete;
 
     TForm1& form1() { return *m_form1; }
+    weapons::ChoiceWindows& choiceWindows() { return *m_choiceWindows; }
 
 private:
     std::unique_ptr<TForm1> m_form1;
+    // The windows themselves belong to the main window; this only finds them.
+    std::unique_ptr<weapons::ChoiceWindows> m_choiceWindows;
 };
 
 // Creates the windows, runs the event loop until the main window is closed, and shows

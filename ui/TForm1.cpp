@@ -4,17 +4,26 @@
 #include "FightCommands.h"
 #include "FighterPanel.h"
 #include "HelpTexts.h"
+#include "ListSelectionWatcher.h"
 #include "ValueRows.h"
 #include "toolkit/HandlerGuard.h"
 #include "toolkit/IntegerText.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/QtText.h"
+#include "weapons/Armour.h"
+#include "weapons/AttackModeChoiceWindow.h"
+#include "weapons/CarryOut.h"
+#include "weapons/CatalogueSelection.h"
+#include "weapons/ChoiceWindows.h"
+#include "weapons/UntrainedWeaponChoiceWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,7 +52,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     right->addWidget(m_eventPanel);
     right->addStretch(1);
     auto* commands = new QHBoxLayout;
-    auto* standardButton = new QPushButton(QStringLiteral("Standartwerte für jeden Kämpfer"), central);
+    auto* standardButton =
+        new QPushButton(QStringLiteral("Standartwerte für jeden Kämpfer"), central);
     standardButton->setObjectName(QStringLiteral("Button2"));
     m_roundButton = new QPushButton(QStringLiteral("Eine Runde generieren"), central);
     m_roundButton->setObjectName(QStringLiteral("Button1"));
@@ -72,6 +82,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     connect(endButton, &QPushButton::clicked, this,
             [this] { toolkit::guarded([this] { Button4Click(); }); });
     connectValueInputs();
+    connectWeaponInputs();
     FormCreate();
 }
 
@@ -113,7 +124,34 @@ void TForm1::connectValueInputs() {
     }
 }
 
-FighterPanel& TForm1::panel(Fighter fighter) const { return *m_panels[engine::indexOf(fighter)]; }
+void TForm1::connectWeaponInputs() {
+    for (const Fighter fighter : engine::bothFighters) {
+        FighterPanel& fighterPanel = panel(fighter);
+        auto* watcher = new ListSelectionWatcher(fighterPanel.weaponList);
+        m_weaponListWatchers[engine::indexOf(fighter)] = watcher;
+        connect(watcher, &ListSelectionWatcher::selected, this,
+                [this, fighter] { toolkit::guarded([&] { ListBoxClick(fighter); }); });
+        connect(fighterPanel.improvisedButton, &QPushButton::clicked, this,
+                [this, fighter] { toolkit::guarded([&] { ImprovisedButtonClick(fighter); }); });
+        connect(fighterPanel.unfamiliarButton, &QPushButton::clicked, this,
+                [this, fighter] { toolkit::guarded([&] { UnfamiliarButtonClick(fighter); }); });
+        for (QComboBox* box : {fighterPanel.armourClassBox, fighterPanel.protectionBox}) {
+            // A pick from the list and an edit of the text part both count as a change.
+            connect(box, &QComboBox::currentIndexChanged, this, [this, fighter, box] {
+                toolkit::guarded([&] { ArmourBoxChange(fighter, box); });
+            });
+            connect(box, &QComboBox::editTextChanged, this, [this, fighter, box] {
+                toolkit::guarded([&] { ArmourBoxChange(fighter, box); });
+            });
+        }
+        connect(fighterPanel.alternativeArmour, &QCheckBox::toggled, this,
+                [this, fighter] { toolkit::guarded([&] { AlternativeArmourClick(fighter); }); });
+    }
+}
+
+FighterPanel& TForm1::panel(Fighter fighter) const {
+    return *m_panels[engine::indexOf(fighter)];
+}
 
 QLabel* TForm1::labelNamed(const char* name) const {
     auto* label = findChild<QLabel*>(QString::fromLatin1(name));
@@ -139,24 +177,54 @@ bool TForm1::isChecked(engine::PanelCheckBox checkBox) const {
     return panel(owner).fireSensitive->isChecked();
 }
 
-void TForm1::disableRoundButton() { m_roundButton->setEnabled(false); }
+void TForm1::disableRoundButton() {
+    m_roundButton->setEnabled(false);
+}
 
 void TForm1::showMessageBox(std::string_view text, std::string_view title) {
     toolkit::showMessageBox(toolkit::toQString(text), toolkit::toQString(title));
 }
 
-void TForm1::FormCreate() { m_state.fighter1Attacks = 0; }
+std::int32_t TForm1::strength(Fighter fighter) const {
+    return m_state.fighter(fighter).strength;
+}
+
+std::int32_t TForm1::dexterity(Fighter fighter) const {
+    return m_state.fighter(fighter).dexterity;
+}
+
+void TForm1::setDamageCode(Fighter fighter, std::string_view code) {
+    panel(fighter).damageCode->setText(toolkit::toQString(code));
+}
+
+void TForm1::setAttackValue(Fighter fighter, std::string_view value) {
+    setLabelText(engine::controlsOf(fighter).attackSkill, value);
+}
+
+void TForm1::setAttackType(Fighter fighter, std::string_view type) {
+    panel(fighter).attackType->setText(toolkit::toQString(type));
+}
+
+void TForm1::FormCreate() {
+    m_state.fighter1Attacks = 0;
+}
 
 void TForm1::Button1Click() {
     const engine::RoundReport report = engine::generateRound(m_state, m_dice, *this);
     emit roundGenerated(report);
 }
 
-void TForm1::Button2Click() { fillStandardValues(*this); }
+void TForm1::Button2Click() {
+    fillStandardValues(*this);
+}
 
-void TForm1::Button4Click() { close(); }
+void TForm1::Button4Click() {
+    close();
+}
 
-void TForm1::Ende1Click() { close(); }
+void TForm1::Ende1Click() {
+    close();
+}
 
 void TForm1::NeuKampf1gegen11Click() {
     engine::resetCombatState(m_state);
@@ -196,6 +264,51 @@ void TForm1::EditChange(std::size_t rowIndex, Fighter fighter) {
         toolkit::showMessageBox(QStringLiteral("Füllen sie bitte erst alle Werte aus"),
                                 QStringLiteral("Fehler"));
     }
+}
+
+} // namespace ui
+
+namespace ui {
+
+void TForm1::ListBoxClick(Fighter fighter) {
+    const int row = m_weaponListWatchers[engine::indexOf(fighter)]->selectedRow();
+    const auto openWindow = [this, fighter](weapons::AttackModeWeapon weapon) {
+        if (m_choiceWindows != nullptr) {
+            m_choiceWindows->attackModeWindow(weapon, fighter).showAndRaise();
+        }
+    };
+    weapons::ChoiceExecutor(fighter, *this, openWindow)
+        .carryOut(weapons::chooseFromCatalogue(row, strength(fighter), dexterity(fighter)));
+}
+
+void TForm1::ImprovisedButtonClick(Fighter fighter) {
+    if (m_choiceWindows != nullptr) {
+        m_choiceWindows->improvisedWindow(fighter).showAndRaise();
+    }
+}
+
+void TForm1::UnfamiliarButtonClick(Fighter fighter) {
+    if (m_choiceWindows != nullptr) {
+        m_choiceWindows->unfamiliarWindow(fighter).showAndRaise();
+    }
+}
+
+void TForm1::ArmourBoxChange(Fighter fighter, QComboBox* box) {
+    // An edited text part that names no entry means no entry is selected, even though
+    // the box still remembers the index it had before the edit.
+    const int index = box->currentIndex();
+    const int selected = index >= 0 && box->itemText(index) == box->currentText() ? index : -1;
+    std::int32_t& armour = m_state.fighter(fighter).armour;
+    armour = weapons::armourAfterChange(selected, box->count(), armour);
+    labelNamed(fighter == Fighter::First ? "Label71" : "Label72")
+        ->setText(toolkit::toQString(weapons::armourLabelText(armour)));
+}
+
+void TForm1::AlternativeArmourClick(Fighter fighter) {
+    FighterPanel& fighterPanel = panel(fighter);
+    const bool alternative = fighterPanel.alternativeArmour->isChecked();
+    fighterPanel.protectionBox->setVisible(alternative);
+    fighterPanel.armourClassBox->setVisible(!alternative);
 }
 
 } // namespace ui

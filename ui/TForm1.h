@@ -4,24 +4,30 @@
 #include "engine/DiceGenerator.h"
 #include "engine/Round.h"
 #include "engine/RoundWindow.h"
+#include "weapons/WeaponTarget.h"
 
 #include <QMainWindow>
-
 #include <array>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QPushButton;
+
+namespace weapons {
+class ChoiceWindows;
+}
 
 namespace ui {
 
 class EventPanel;
 class FighterPanel;
+class ListSelectionWatcher;
 
 // The main window: both fighter panels, the event panel, the commands and the menu.
 // It owns the fight record and the dice, and its labels are the store the round reads
 // and writes between rounds.
-class TForm1 : public QMainWindow, public engine::RoundWindow {
+class TForm1 : public QMainWindow, public engine::RoundWindow, public weapons::WeaponTarget {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
@@ -39,6 +45,16 @@ public:
     void disableRoundButton() override;
     void showMessageBox(std::string_view text, std::string_view title) override;
 
+    // What the weapon choices see of this window.
+    std::int32_t strength(engine::Fighter fighter) const override;
+    std::int32_t dexterity(engine::Fighter fighter) const override;
+    void setDamageCode(engine::Fighter fighter, std::string_view code) override;
+    void setAttackValue(engine::Fighter fighter, std::string_view value) override;
+    void setAttackType(engine::Fighter fighter, std::string_view type) override;
+
+    // The choice windows are created after this window and opened from it.
+    void setChoiceWindows(weapons::ChoiceWindows* windows) { m_choiceWindows = windows; }
+
     // Handlers, named after their control and event.
     void FormCreate();
     void Button1Click();
@@ -51,6 +67,15 @@ public:
     void Copyright3Click();
     // The change handler of all fourteen value fields (Edit1Change … Edit14Change).
     void EditChange(std::size_t rowIndex, engine::Fighter fighter);
+    // ListBox1Click / ListBox2Click.
+    void ListBoxClick(engine::Fighter fighter);
+    // Button5Click / Button7Click and Button6Click / Button8Click.
+    void ImprovisedButtonClick(engine::Fighter fighter);
+    void UnfamiliarButtonClick(engine::Fighter fighter);
+    // ComboBox1Change … ComboBox4Change.
+    void ArmourBoxChange(engine::Fighter fighter, QComboBox* box);
+    // CheckBox1Click / CheckBox2Click.
+    void AlternativeArmourClick(engine::Fighter fighter);
 
 signals:
     // After every round that ran to its end, with what it computed.
@@ -59,6 +84,7 @@ signals:
 private:
     void buildMenu();
     void connectValueInputs();
+    void connectWeaponInputs();
     QLabel* labelNamed(const char* name) const;
 
     engine::CombatState m_state;
@@ -67,7 +93,9 @@ private:
     EventPanel* m_eventPanel = nullptr;
     std::array<QLabel*, engine::panelLabelCount> m_panelLabels{};
     std::array<std::array<QLabel*, 7>, 2> m_valueTargets{};
+    std::array<ListSelectionWatcher*, 2> m_weaponListWatchers{};
     QPushButton* m_roundButton = nullptr;
+    weapons::ChoiceWindows* m_choiceWindows = nullptr;
 };
 
 } // namespace ui

@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
-
 #include <memory>
 
 using guitest::BoxRecorder;
@@ -65,8 +64,8 @@ private slots:
         for (int n = 1; n <= 14; ++n) {
             QCOMPARE(child<QLineEdit>(m_window, QString("Edit%1").arg(n))->text(), QString("0"));
         }
-        for (int n : {22, 23, 25, 26, 28, 29, 47, 48, 49, 50, 51, 52, 58, 59, 60, 61, 62, 63,
-                      71, 72, 73, 74, 75, 76, 77, 78, 11, 41}) {
+        for (int n : {22, 23, 25, 26, 28, 29, 47, 48, 49, 50, 51, 52, 58, 59,
+                      60, 61, 62, 63, 71, 72, 73, 74, 75, 76, 77, 78, 11, 41}) {
             QCOMPARE(child<QLabel>(m_window, QString("Label%1").arg(n))->text(), QString("0"));
         }
         QCOMPARE(label("Label1"), QString());
@@ -88,8 +87,7 @@ private slots:
         BoxRecorder boxes;
         triggerAction(m_window, "NeuKampf1gegen11");
         click("Button1");
-        QCOMPARE(boxes.texts(),
-                 (QStringList{"Kämpfer 1 hat verloren", "Kämpfer 2 hat verloren"}));
+        QCOMPARE(boxes.texts(), (QStringList{"Kämpfer 1 hat verloren", "Kämpfer 2 hat verloren"}));
         QVERIFY(!child<QPushButton>(m_window, "Button1")->isEnabled());
     }
 
@@ -123,7 +121,8 @@ private slots:
         triggerAction(m_window, "Copyright1");
         triggerAction(m_window, "Copyright3");
         QCOMPARE(boxes.boxes().size(), std::size_t{3});
-        QCOMPARE(boxes.boxes()[0].title, QString("Eine kleine Fehlerauflistung des Kampfgenerators"));
+        QCOMPARE(boxes.boxes()[0].title,
+                 QString("Eine kleine Fehlerauflistung des Kampfgenerators"));
         QCOMPARE(boxes.boxes()[0].text.size(), 557);
         QVERIFY(boxes.boxes()[0].text.startsWith(
             "Hier finden sie eine 'kleine' Fehlerauflistung des Kampfgenerators:\n\n-Beim"));

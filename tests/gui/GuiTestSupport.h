@@ -4,18 +4,17 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QString>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
-
 #include <functional>
 #include <vector>
 
@@ -25,7 +24,8 @@ namespace guitest {
 class BoxRecorder {
 public:
     BoxRecorder() {
-        toolkit::installBoxAnswerer([this](const toolkit::ShownBox& box) { m_boxes.push_back(box); });
+        toolkit::installBoxAnswerer(
+            [this](const toolkit::ShownBox& box) { m_boxes.push_back(box); });
     }
     ~BoxRecorder() { toolkit::removeBoxAnswerer(); }
     BoxRecorder(const BoxRecorder&) = delete;

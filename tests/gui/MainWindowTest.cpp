@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
-
 #include <memory>
 
 using guitest::BoxRecorder;
@@ -73,8 +72,8 @@ private slots:
         QCOMPARE(text(m_window, "Label13"), QString("Ausdauerpunkte:"));
         QCOMPARE(text(m_window, "Label27"), QString("Schaden diese Runde:"));
         QCOMPARE(text(m_window, "Label70"), QString("Gw:"));
-        for (int n : {22, 23, 25, 26, 28, 29, 47, 48, 49, 50, 51, 52, 58, 59, 60, 61, 62, 63,
-                      71, 72, 73, 74, 75, 76, 77, 78}) {
+        for (int n : {22, 23, 25, 26, 28, 29, 47, 48, 49, 50, 51, 52, 58,
+                      59, 60, 61, 62, 63, 71, 72, 73, 74, 75, 76, 77, 78}) {
             QCOMPARE(text(m_window, QString("Label%1").arg(n)), QString("0"));
         }
         for (int n = 1; n <= 14; ++n) {

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
-
 #include <cstdio>
 #include <cstdlib>
 

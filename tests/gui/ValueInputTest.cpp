@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QtTest>
-
 #include <memory>
 
 using guitest::BoxRecorder;
@@ -29,8 +28,8 @@ private slots:
         BoxRecorder boxes;
         // Rows, not numbers: Edit9 is fighter 2's life points, Edit8 its endurance.
         const std::pair<const char*, const char*> copies[] = {
-            {"Edit1", "Label22"}, {"Edit2", "Label25"},  {"Edit3", "Label47"},
-            {"Edit4", "Label58"}, {"Edit9", "Label23"},  {"Edit8", "Label26"},
+            {"Edit1", "Label22"},  {"Edit2", "Label25"},  {"Edit3", "Label47"},
+            {"Edit4", "Label58"},  {"Edit9", "Label23"},  {"Edit8", "Label26"},
             {"Edit10", "Label48"}, {"Edit11", "Label59"},
         };
         for (const auto& [editName, labelName] : copies) {

@@ -1,0 +1,49 @@
+#include "AttackModeChoiceWindow.h"
+
+#include "AttackModeSelection.h"
+#include "AttackModes.h"
+#include "CarryOut.h"
+#include "WeaponTarget.h"
+#include "toolkit/QtText.h"
+
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace weapons {
+
+AttackModeChoiceWindow::AttackModeChoiceWindow(QWidget* mainWindow, AttackModeWeapon weapon,
+                                               engine::Fighter fighter, WeaponTarget& target)
+    : ChoiceWindow(mainWindow, attackModeWindow(weapon, fighter).objectName,
+                   attackModeWeaponData(weapon).windowTitle, attackModeQuestion,
+                   attackModeWindow(weapon, fighter).hasTitleBarButtons,
+                   attackModeWindow(weapon, fighter).centredOnMainWindow
+                       ? Placement::CentredOnMainWindow
+                       : Placement::CentredOnScreen),
+      m_weapon(weapon), m_fighter(fighter), m_target(target) {
+    int number = 1;
+    for (const AttackModeOption& mode : attackModeWeaponData(weapon).modes) {
+        auto* radio = new QRadioButton(toolkit::toQString(captionFor(mode, fighter)), this);
+        radio->setObjectName(QStringLiteral("RadioButton%1").arg(number++));
+        choicesLayout()->addWidget(radio);
+        m_modes.push_back(radio);
+    }
+    choicesLayout()->addStretch(1);
+    setTabOrderByName(attackModeWindow(weapon, fighter).tabOrder);
+}
+
+std::optional<int> AttackModeChoiceWindow::checkedMode() const {
+    for (std::size_t i = 0; i < m_modes.size(); ++i) {
+        if (m_modes[i]->isChecked()) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+void AttackModeChoiceWindow::Button1Click() {
+    ChoiceExecutor(m_fighter, m_target)
+        .carryOut(confirmAttackMode(m_weapon, checkedMode(), m_target.strength(m_fighter),
+                                    m_target.dexterity(m_fighter)));
+}
+
+} // namespace weapons

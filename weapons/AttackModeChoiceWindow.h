@@ -1,0 +1,39 @@
+#pragma once
+
+#include "AttackModeWeapon.h"
+#include "ChoiceWindow.h"
+#include "engine/Fighter.h"
+
+#include <optional>
+#include <vector>
+
+class QRadioButton;
+
+namespace weapons {
+
+class WeaponTarget;
+
+// "Welche Angriffsart?": one radio button per attack mode of a weapon. All eighteen
+// windows (nine weapons, two fighters) are this class, fed by the attack-mode table.
+class AttackModeChoiceWindow : public ChoiceWindow {
+    Q_OBJECT
+public:
+    AttackModeChoiceWindow(QWidget* mainWindow, AttackModeWeapon weapon, engine::Fighter fighter,
+                           WeaponTarget& target);
+
+    AttackModeWeapon weapon() const { return m_weapon; }
+    engine::Fighter fighter() const { return m_fighter; }
+    // 0-based position of the checked mode, if any.
+    std::optional<int> checkedMode() const;
+
+protected:
+    void Button1Click() override;
+
+private:
+    AttackModeWeapon m_weapon;
+    engine::Fighter m_fighter;
+    WeaponTarget& m_target;
+    std::vector<QRadioButton*> m_modes;
+};
+
+} // namespace weapons

@@ -1,0 +1,100 @@
+#include "ChoiceWindow.h"
+
+#include "WindowTexts.h"
+#include "toolkit/HandlerGuard.h"
+#include "toolkit/QtText.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace weapons {
+
+ChoiceWindow::ChoiceWindow(QWidget* mainWindow, std::string_view objectName, std::string_view title,
+                           std::string_view question, bool hasCloseBox, Placement placement)
+    : QWidget(mainWindow, Qt::Window), m_mainWindow(mainWindow), m_hasCloseBox(hasCloseBox),
+      m_placement(placement) {
+    setObjectName(toolkit::toQString(objectName));
+    setWindowTitle(toolkit::toQString(title));
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (hasCloseBox) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    setWindowFlags(flags);
+
+    auto* layout = new QVBoxLayout(this);
+    m_question = new QLabel(toolkit::toQString(question), this);
+    m_question->setObjectName(QStringLiteral("Label1"));
+    layout->addWidget(m_question, 0, Qt::AlignHCenter);
+    m_choices = new QVBoxLayout;
+    layout->addLayout(m_choices, 1);
+    m_okButton = new QPushButton(toolkit::toQString(okButtonCaption), this);
+    m_okButton->setObjectName(QStringLiteral("Button1"));
+    m_okButton->setDefault(true);
+    m_okButton->setMinimumWidth(75);
+    layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
+    connect(m_okButton, &QPushButton::clicked, this, [this] {
+        toolkit::guarded([this] {
+            // Hidden afterwards whatever happened, also after an error.
+            struct HideAtEnd {
+                QWidget* window;
+                ~HideAtEnd() { window->hide(); }
+            } hideAtEnd{this};
+            Button1Click();
+        });
+    });
+    resize(300, 200);
+}
+
+void ChoiceWindow::showAndRaise() {
+    if (!m_placed) {
+        place();
+        m_placed = true;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void ChoiceWindow::place() {
+    adjustSize();
+    resize(size().expandedTo(QSize(300, 200)));
+    QRect around;
+    if (m_placement == Placement::CentredOnMainWindow && m_mainWindow != nullptr) {
+        around = m_mainWindow->frameGeometry();
+    } else if (QScreen* current = screen()) {
+        around = current->availableGeometry();
+    }
+    if (around.isValid()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(around.center());
+        move(frame.topLeft());
+    }
+}
+
+void ChoiceWindow::closeEvent(QCloseEvent* event) {
+    // A window without a close box is left only through "OK".
+    if (!m_hasCloseBox && event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void ChoiceWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        m_okButton->click();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && m_hasCloseBox) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace weapons

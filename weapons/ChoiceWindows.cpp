@@ -1,0 +1,42 @@
+#include "ChoiceWindows.h"
+
+#include "AttackModeChoiceWindow.h"
+#include "AttackModes.h"
+#include "UntrainedWeaponChoiceWindow.h"
+
+namespace weapons {
+
+ChoiceWindows::ChoiceWindows(QWidget* mainWindow, WeaponTarget& target) {
+    for (const engine::Fighter fighter : engine::bothFighters) {
+        for (const AttackModeWeaponData& data : attackModeWeapons) {
+            auto* window = new AttackModeChoiceWindow(mainWindow, data.weapon, fighter, target);
+            m_attackModes[engine::indexOf(fighter)][static_cast<std::size_t>(data.weapon)] = window;
+            m_all.push_back(window);
+        }
+    }
+    for (const engine::Fighter fighter : engine::bothFighters) {
+        m_improvised[engine::indexOf(fighter)] =
+            new UntrainedWeaponChoiceWindow(mainWindow, improvisedWeaponDialog, fighter, target);
+        m_all.push_back(m_improvised[engine::indexOf(fighter)]);
+    }
+    for (const engine::Fighter fighter : engine::bothFighters) {
+        m_unfamiliar[engine::indexOf(fighter)] =
+            new UntrainedWeaponChoiceWindow(mainWindow, unfamiliarWeaponDialog, fighter, target);
+        m_all.push_back(m_unfamiliar[engine::indexOf(fighter)]);
+    }
+}
+
+AttackModeChoiceWindow& ChoiceWindows::attackModeWindow(AttackModeWeapon weapon,
+                                                        engine::Fighter fighter) {
+    return *m_attackModes[engine::indexOf(fighter)][static_cast<std::size_t>(weapon)];
+}
+
+UntrainedWeaponChoiceWindow& ChoiceWindows::improvisedWindow(engine::Fighter fighter) {
+    return *m_improvised[engine::indexOf(fighter)];
+}
+
+UntrainedWeaponChoiceWindow& ChoiceWindows::unfamiliarWindow(engine::Fighter fighter) {
+    return *m_unfamiliar[engine::indexOf(fighter)];
+}
+
+} // namespace weapons

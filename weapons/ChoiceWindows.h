@@ -1,0 +1,40 @@
+#pragma once
+
+#include "AttackModeWeapon.h"
+#include "engine/Fighter.h"
+
+#include <array>
+#include <vector>
+
+class QWidget;
+
+namespace weapons {
+
+class AttackModeChoiceWindow;
+class ChoiceWindow;
+class UntrainedWeaponChoiceWindow;
+class WeaponTarget;
+
+// The 22 choice windows beside the main window. They are created once, hidden, in their
+// fixed order (Form2 … Form10 for fighter 1's attack modes, Form11 … Form19 for fighter
+// 2's, then Form20/Form21 improvised and Form22/Form23 unfamiliar weapons), belong to the
+// main window and are only shown and hidden afterwards.
+class ChoiceWindows {
+public:
+    ChoiceWindows(QWidget* mainWindow, WeaponTarget& target);
+
+    AttackModeChoiceWindow& attackModeWindow(AttackModeWeapon weapon, engine::Fighter fighter);
+    UntrainedWeaponChoiceWindow& improvisedWindow(engine::Fighter fighter);
+    UntrainedWeaponChoiceWindow& unfamiliarWindow(engine::Fighter fighter);
+
+    // All 22 in creation order.
+    const std::vector<ChoiceWindow*>& all() const { return m_all; }
+
+private:
+    std::array<std::array<AttackModeChoiceWindow*, 9>, 2> m_attackModes{};
+    std::array<UntrainedWeaponChoiceWindow*, 2> m_improvised{};
+    std::array<UntrainedWeaponChoiceWindow*, 2> m_unfamiliar{};
+    std::vector<ChoiceWindow*> m_all;
+};
+
+} // namespace weapons

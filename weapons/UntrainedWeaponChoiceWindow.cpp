@@ -1,0 +1,43 @@
+#include "UntrainedWeaponChoiceWindow.h"
+
+#include "CarryOut.h"
+#include "UntrainedWeaponSelection.h"
+#include "WeaponTarget.h"
+#include "toolkit/QtText.h"
+
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace weapons {
+
+UntrainedWeaponChoiceWindow::UntrainedWeaponChoiceWindow(QWidget* mainWindow,
+                                                         const UntrainedWeaponDialog& dialog,
+                                                         engine::Fighter fighter,
+                                                         WeaponTarget& target)
+    : ChoiceWindow(mainWindow, dialog.windows[engine::indexOf(fighter)].objectName,
+                   dialog.windowTitle, untrainedWeaponQuestion, true, Placement::CentredOnScreen),
+      m_dialog(dialog), m_fighter(fighter), m_target(target) {
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("ListBox1"));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (const UntrainedWeaponEntry& entry : dialog.table) {
+        m_list->addItem(toolkit::toQString(entry.listText));
+    }
+    m_list->setMinimumSize(193, 73);
+    choicesLayout()->addWidget(m_list);
+    setTabOrderByName(dialog.windows[engine::indexOf(fighter)].tabOrder);
+}
+
+int UntrainedWeaponChoiceWindow::selectedRow() const {
+    const QModelIndexList selected = m_list->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void UntrainedWeaponChoiceWindow::Button1Click() {
+    ChoiceExecutor(m_fighter, m_target)
+        .carryOut(confirmUntrainedWeapon(m_dialog.table, m_fighter, selectedRow(),
+                                         m_target.strength(m_fighter),
+                                         m_target.dexterity(m_fighter)));
+}
+
+} // namespace weapons

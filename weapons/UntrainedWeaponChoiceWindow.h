@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ChoiceWindow.h"
+#include "UntrainedWeapons.h"
+#include "engine/Fighter.h"
+
+class QListWidget;
+
+namespace weapons {
+
+class WeaponTarget;
+
+// "Welche Waffe?": the improvised or the unfamiliar weapons of one fighter in a list.
+// The four windows are this class, fed by their table.
+class UntrainedWeaponChoiceWindow : public ChoiceWindow {
+    Q_OBJECT
+public:
+    UntrainedWeaponChoiceWindow(QWidget* mainWindow, const UntrainedWeaponDialog& dialog,
+                                engine::Fighter fighter, WeaponTarget& target);
+
+    engine::Fighter fighter() const { return m_fighter; }
+    QListWidget* list() const { return m_list; }
+    // The row the user selected, -1 for none. The list's current row is not enough: a
+    // list view makes its first row current when it takes focus, unselected.
+    int selectedRow() const;
+
+protected:
+    void Button1Click() override;
+
+private:
+    const UntrainedWeaponDialog& m_dialog;
+    engine::Fighter m_fighter;
+    WeaponTarget& m_target;
+    QListWidget* m_list = nullptr;
+};
+
+} // namespace weapons
