@@ -79,7 +79,7 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
         row += 4;
     }
     grid->addWidget(namedLabel("Label64", initialRoundLine(), this), row, 0, 1, 5);
-    grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(5, 1);
 }
 
 QString EventPanel::initialRoundLine() {

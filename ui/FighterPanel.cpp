@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -97,7 +98,11 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
         weaponList->addItem(QString::fromUtf8(entry.listText.data(),
                                               static_cast<qsizetype>(entry.listText.size())));
     }
-    weaponList->setMinimumSize(201, 160);
+    // Wide enough for the longest weapon, tall enough to see a good part of the list.
+    weaponList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    weaponList->setMinimumSize(weaponList->sizeHintForColumn(0) + 2 * weaponList->frameWidth() +
+                                   weaponList->verticalScrollBar()->sizeHint().width() + 4,
+                               12 * weaponList->sizeHintForRow(0));
     weaponRow->addWidget(weaponList, 1);
     auto* alternatives = new QVBoxLayout;
     improvisedButton =

@@ -90,3 +90,19 @@ inline void typeInto(QLineEdit* edit, const QString& text) {
 }
 
 } // namespace guitest
+
+namespace guitest {
+
+// Clicks a line of a list with the mouse, as the user does.
+inline void clickRow(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// Sets a value field as the program's own commands do; its change handler runs.
+inline void setField(const QWidget* root, const QString& name, const QString& text) {
+    child<QLineEdit>(root, name)->setText(text);
+}
+
+} // namespace guitest

@@ -21,15 +21,14 @@ QString text(const QWidget* root, const QString& name) {
     return child<QLabel>(root, name)->text();
 }
 
-// Fighter values typed in, weapons written as a fixed-damage choice writes them.
+// Standard values, and "Kurzschwert (1W6)" from both weapon lists.
 void prepareWorkedExample(ui::TForm1& window) {
     QTest::mouseClick(child<QPushButton>(&window, "Button2"), Qt::LeftButton);
-    for (const char* label : {"Label11", "Label41"}) {
-        child<QLabel>(&window, label)->setText("1W6");
+    for (const char* list : {"ListBox1", "ListBox2"}) {
+        guitest::clickRow(child<QListWidget>(&window, list), 2);
     }
-    for (const char* label : {"Label1", "Label10"}) {
-        child<QLabel>(&window, label)->setText("normal");
-    }
+    QCOMPARE(child<QLabel>(&window, "Label11")->text(), QString("1W6"));
+    QCOMPARE(child<QLabel>(&window, "Label10")->text(), QString("normal"));
 }
 
 void generateRound(ui::TForm1& window) {

@@ -1,0 +1,142 @@
+#include "GuiTestSupport.h"
+#include "ui/Startup.h"
+#include "ui/TForm1.h"
+
+#include <QtTest>
+#include <memory>
+
+using guitest::BoxRecorder;
+using guitest::child;
+using guitest::triggerAction;
+
+class ArmourSelectionTest : public QObject {
+    Q_OBJECT
+
+    QString label(const char* name) { return child<QLabel>(m_window, name)->text(); }
+    QComboBox* box(const char* name) { return child<QComboBox>(m_window, name); }
+    void toggle(const char* checkBox) {
+        auto* check = child<QCheckBox>(m_window, checkBox);
+        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+    }
+    // Exactly one drop-down of each fighter shows, always in the same place.
+    void expectOneVisible(const char* armourClass, const char* protection, bool alternative) {
+        QApplication::processEvents();
+        QCOMPARE(box(armourClass)->isVisible(), !alternative);
+        QCOMPARE(box(protection)->isVisible(), alternative);
+        QCOMPARE(box(alternative ? protection : armourClass)->geometry(),
+                 m_armourPlaces.value(armourClass));
+    }
+
+private slots:
+    void init() {
+        m_windows = std::make_unique<ui::ApplicationWindows>();
+        m_window = &m_windows->form1();
+        m_window->show();
+        QApplication::processEvents();
+        for (const char* name : {"ComboBox1", "ComboBox2"}) {
+            m_armourPlaces.insert(name, box(name)->geometry());
+        }
+    }
+    void cleanup() { m_windows.reset(); }
+
+    void armourClassStoresItsIndex() {
+        box("ComboBox1")->setCurrentIndex(3);
+        QCOMPARE(box("ComboBox1")->currentText(), QString("Kettenrüstung"));
+        QCOMPARE(m_window->combatState().fighter1.armour, 3);
+        QCOMPARE(label("Label71"), QString("3"));
+        QCOMPARE(m_window->combatState().fighter2.armour, 0);
+        QCOMPARE(label("Label72"), QString("0"));
+    }
+
+    void switchingBoxesKeepsTheValueUntilTheOtherBoxChanges() {
+        expectOneVisible("ComboBox1", "ComboBox3", false);
+        box("ComboBox1")->setCurrentIndex(6);
+        toggle("CheckBox1");
+        expectOneVisible("ComboBox1", "ComboBox3", true);
+        QCOMPARE(m_window->combatState().fighter1.armour, 6);
+        QCOMPARE(box("ComboBox3")->currentText(), QString("Rüstungsschutz"));
+        box("ComboBox3")->setCurrentIndex(10);
+        QCOMPARE(m_window->combatState().fighter1.armour, 10);
+        QCOMPARE(label("Label71"), QString("10"));
+        box("ComboBox3")->setCurrentIndex(8);
+        toggle("CheckBox1");
+        expectOneVisible("ComboBox1", "ComboBox3", false);
+        QCOMPARE(box("ComboBox1")->currentText(), QString("Ritterrüstung"));
+        QCOMPARE(m_window->combatState().fighter1.armour, 8);
+        QCOMPARE(label("Label71"), QString("8"));
+    }
+
+    void fighter2sBoxesAreItsOwn() {
+        toggle("CheckBox2");
+        expectOneVisible("ComboBox2", "ComboBox4", true);
+        expectOneVisible("ComboBox1", "ComboBox3", false);
+        box("ComboBox4")->setCurrentIndex(5);
+        QCOMPARE(m_window->combatState().fighter2.armour, 5);
+        QCOMPARE(label("Label72"), QString("5"));
+        QCOMPARE(m_window->combatState().fighter1.armour, 0);
+        QCOMPARE(label("Label71"), QString("0"));
+    }
+
+    void anEditedTextPartSelectsNothingAndKeepsTheValue() {
+        BoxRecorder boxes;
+        QComboBox* armourClass = box("ComboBox2");
+        armourClass->setCurrentIndex(2);
+        QCOMPARE(m_window->combatState().fighter2.armour, 2);
+        child<QLabel>(m_window, "Label72")->setText("x");
+        armourClass->setFocus();
+        armourClass->lineEdit()->selectAll();
+        QTest::keyClick(armourClass->lineEdit(), Qt::Key_Delete);
+        QCOMPARE(armourClass->currentText(), QString());
+        // The stored value stays and the label is rewritten with it.
+        QCOMPARE(m_window->combatState().fighter2.armour, 2);
+        QCOMPARE(label("Label72"), QString("2"));
+        // Text that is no entry: still nothing selected, and never parsed as a number.
+        QTest::keyClicks(armourClass->lineEdit(), "5");
+        QCOMPARE(m_window->combatState().fighter2.armour, 2);
+        QCOMPARE(armourClass->count(), 7);
+        QTest::keyClick(armourClass->lineEdit(), Qt::Key_Return);
+        QCOMPARE(armourClass->count(), 7);
+        QCOMPARE(m_window->combatState().fighter2.armour, 2);
+        QVERIFY(boxes.boxes().empty());
+    }
+
+    void newFightZeroesTheArmourButLeavesTheBoxes() {
+        box("ComboBox1")->setCurrentIndex(4);
+        toggle("CheckBox2");
+        box("ComboBox4")->setCurrentIndex(9);
+        triggerAction(m_window, "NeuKampf1gegen11");
+        QCOMPARE(m_window->combatState().fighter1.armour, 0);
+        QCOMPARE(m_window->combatState().fighter2.armour, 0);
+        QCOMPARE(label("Label71"), QString("0"));
+        QCOMPARE(label("Label72"), QString("0"));
+        QCOMPARE(box("ComboBox1")->currentText(), QString("Plattenrüstung"));
+        QCOMPARE(box("ComboBox4")->currentText(), QString("9"));
+        QVERIFY(child<QCheckBox>(m_window, "CheckBox2")->isChecked());
+        expectOneVisible("ComboBox2", "ComboBox4", true);
+        // Choosing again stores again.
+        box("ComboBox1")->setCurrentIndex(1);
+        QCOMPARE(m_window->combatState().fighter1.armour, 1);
+    }
+
+    void armourReducesOnlyTheLifePointsOfAHit() {
+        BoxRecorder boxes;
+        QTest::mouseClick(child<QPushButton>(m_window, "Button2"), Qt::LeftButton);
+        for (const char* name : {"Label11", "Label41"}) {
+            child<QLabel>(m_window, name)->setText("1W6");
+        }
+        child<QLabel>(m_window, "Label10")->setText("normal");
+        box("ComboBox1")->setCurrentIndex(1);
+        QTest::mouseClick(child<QPushButton>(m_window, "Button1"), Qt::LeftButton);
+        // Fighter 2 hits with 1 against armour 1: endurance 14, life untouched.
+        QCOMPARE(label("Label22"), QString("15"));
+        QCOMPARE(label("Label25"), QString("14"));
+    }
+
+private:
+    std::unique_ptr<ui::ApplicationWindows> m_windows;
+    ui::TForm1* m_window = nullptr;
+    QHash<QString, QRect> m_armourPlaces;
+};
+
+QTEST_MAIN(ArmourSelectionTest)
+#include "ArmourSelectionTest.moc"

@@ -1,0 +1,461 @@
+#include "GuiTestSupport.h"
+#include "engine/DiceGenerator.h"
+#include "ui/Startup.h"
+#include "ui/TForm1.h"
+#include "weapons/AttackModeChoiceWindow.h"
+#include "weapons/AttackModes.h"
+#include "weapons/ChoiceWindows.h"
+#include "weapons/UntrainedWeaponChoiceWindow.h"
+
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+using engine::Fighter;
+using guitest::BoxRecorder;
+using guitest::child;
+using guitest::clickRow;
+using guitest::setField;
+using weapons::AttackModeWeapon;
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void clickOk(QWidget* window) {
+    QTest::mouseClick(child<QPushButton>(window, "Button1"), Qt::LeftButton);
+}
+
+} // namespace
+
+class ChoiceWindowTest : public QObject {
+    Q_OBJECT
+
+    QString label(const char* name) { return child<QLabel>(m_window, name)->text(); }
+    weapons::ChoiceWindows& windows() { return m_windows->choiceWindows(); }
+    void setAttributes(Fighter fighter, int strength, int dexterity) {
+        setField(m_window, fighter == Fighter::First ? "Edit5" : "Edit12",
+                 QString::number(strength));
+        setField(m_window, fighter == Fighter::First ? "Edit6" : "Edit13",
+                 QString::number(dexterity));
+    }
+    weapons::AttackModeChoiceWindow& openAttackModes(AttackModeWeapon weapon, Fighter fighter) {
+        auto& window = windows().attackModeWindow(weapon, fighter);
+        window.showAndRaise();
+        return window;
+    }
+    void checkMode(QWidget* window, int number) {
+        // On the indicator: a radio button takes clicks on its box and text only.
+        auto* radio = child<QRadioButton>(window, QString("RadioButton%1").arg(number));
+        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+        QVERIFY(radio->isChecked());
+    }
+
+private slots:
+    void init() {
+        m_windows = std::make_unique<ui::ApplicationWindows>();
+        m_window = &m_windows->form1();
+        m_window->show();
+    }
+    void cleanup() { m_windows.reset(); }
+
+    void all22WindowsExistHiddenInTheirOrder() {
+        const auto& all = windows().all();
+        QCOMPARE(all.size(), std::size_t{22});
+        const QStringList titles{"Krummsäbel", "Lanze",        "Stoßspeer", "Anderthalbhänder",
+                                 "Ogerhammer", "Schlachtbeil", "Glefe",     "Hellebarde",
+                                 "Stielhammer"};
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            QCOMPARE(all[i]->objectName(), QString("Form%1").arg(i + 2));
+            QVERIFY(!all[i]->isVisible());
+            QVERIFY(all[i]->isWindow());
+            QCOMPARE(all[i]->parentWidget(), m_window);
+            QVERIFY(!all[i]->isModal());
+            if (i < 18) {
+                QCOMPARE(all[i]->windowTitle(), titles[static_cast<qsizetype>(i % 9)]);
+                QCOMPARE(child<QLabel>(all[i], "Label1")->text(), QString("Welche Angriffsart?"));
+            } else {
+                QCOMPARE(all[i]->windowTitle(),
+                         QString(i < 20 ? "Improvisierte Waffen" : "Unvertraute Waffen"));
+                QCOMPARE(child<QLabel>(all[i], "Label1")->text(), QString("Welche Waffe?"));
+                QCOMPARE(child<QListWidget>(all[i], "ListBox1")->count(), i < 20 ? 18 : 34);
+            }
+            QCOMPARE(child<QPushButton>(all[i], "Button1")->text(), QString("OK"));
+        }
+        // Fighter 2's Lanze window has no close box; the others have one.
+        QVERIFY(!windows()
+                     .attackModeWindow(AttackModeWeapon::Lanze, Fighter::Second)
+                     .windowFlags()
+                     .testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(windows()
+                    .attackModeWindow(AttackModeWeapon::Lanze, Fighter::First)
+                    .windowFlags()
+                    .testFlag(Qt::WindowCloseButtonHint));
+        QCOMPARE(child<QRadioButton>(
+                     &windows().attackModeWindow(AttackModeWeapon::Glefe, Fighter::Second),
+                     "RadioButton3")
+                     ->text(),
+                 QString("Sturmmangriff stechend (1W6+2)"));
+    }
+
+    void everyModeOfEveryWindowWritesItsCode() {
+        BoxRecorder boxes;
+        for (const Fighter fighter : engine::bothFighters) {
+            setAttributes(fighter, 100, 100);
+            const char* codeLabel = fighter == Fighter::First ? "Label11" : "Label41";
+            const char* typeLabel = fighter == Fighter::First ? "Label1" : "Label10";
+            for (const auto& data : weapons::attackModeWeapons) {
+                int number = 1;
+                for (const auto& mode : data.modes) {
+                    child<QLabel>(m_window, typeLabel)->setText(QString());
+                    auto& window = openAttackModes(data.weapon, fighter);
+                    QCOMPARE(
+                        child<QRadioButton>(&window, QString("RadioButton%1").arg(number))->text(),
+                        qs(weapons::captionFor(mode, fighter)));
+                    checkMode(&window, number++);
+                    clickOk(&window);
+                    QVERIFY(!window.isVisible());
+                    QCOMPARE(label(codeLabel), qs(mode.damageCode));
+                    QCOMPARE(label(typeLabel), QString("normal"));
+                }
+            }
+        }
+        QVERIFY(boxes.boxes().empty());
+    }
+
+    void okWithNothingCheckedWritesNothing() {
+        BoxRecorder boxes;
+        auto& window = openAttackModes(AttackModeWeapon::Lanze, Fighter::Second);
+        clickOk(&window);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(label("Label41"), QString("0"));
+        QCOMPARE(label("Label10"), QString());
+        QVERIFY(boxes.boxes().empty());
+    }
+
+    void modesWithMinimumsAreTestedAtOk_data() {
+        QTest::addColumn<int>("weapon");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("strength");
+        QTest::addColumn<int>("dexterity");
+        QTest::addColumn<QString>("written");
+        const int axe = static_cast<int>(AttackModeWeapon::Schlachtbeil);
+        const int sword = static_cast<int>(AttackModeWeapon::Anderthalbhaender);
+        QTest::newRow("Schlachtbeil one-handed, Stärke 90") << axe << 1 << 90 << 31 << "";
+        QTest::newRow("Schlachtbeil one-handed, 91/31") << axe << 1 << 91 << 31 << "1W6+1";
+        QTest::newRow("Schlachtbeil two-handed, Geschick 30") << axe << 2 << 61 << 30 << "";
+        QTest::newRow("Schlachtbeil two-handed, 61/31") << axe << 2 << 61 << 31 << "1W6+3";
+        QTest::newRow("Anderthalbhänder one-handed, 100/21") << sword << 1 << 100 << 21 << "1W6+1";
+        QTest::newRow("Anderthalbhänder one-handed, Stärke 80") << sword << 1 << 80 << 21 << "";
+        QTest::newRow("Anderthalbhänder two-handed, 31/21") << sword << 2 << 31 << 21 << "1W6+2";
+        QTest::newRow("Anderthalbhänder two-handed, 31/20") << sword << 2 << 31 << 20 << "";
+        QTest::newRow("Anderthalbhänder at zero") << sword << 2 << 0 << 0 << "";
+    }
+    void modesWithMinimumsAreTestedAtOk() {
+        QFETCH(int, weapon);
+        QFETCH(int, mode);
+        QFETCH(int, strength);
+        QFETCH(int, dexterity);
+        QFETCH(QString, written);
+        BoxRecorder boxes;
+        for (const Fighter fighter : engine::bothFighters) {
+            boxes.clear();
+            setAttributes(fighter, strength, dexterity);
+            auto& window = openAttackModes(static_cast<AttackModeWeapon>(weapon), fighter);
+            checkMode(&window, mode);
+            clickOk(&window);
+            QVERIFY(!window.isVisible());
+            const QString code = label(fighter == Fighter::First ? "Label11" : "Label41");
+            if (written.isEmpty()) {
+                QCOMPARE(boxes.texts(),
+                         QStringList{"Sie haben nicht die erforderlichen Basiseigenschaften"});
+                QCOMPARE(code, QString("0"));
+            } else {
+                QVERIFY(boxes.boxes().empty());
+                QCOMPARE(code, written);
+            }
+        }
+    }
+
+    void anderthalbhaenderOpensWithoutMinimumsFromTheList() {
+        BoxRecorder boxes;
+        clickRow(child<QListWidget>(m_window, "ListBox1"), 15);
+        QVERIFY(windows()
+                    .attackModeWindow(AttackModeWeapon::Anderthalbhaender, Fighter::First)
+                    .isVisible());
+        QVERIFY(boxes.boxes().empty());
+    }
+
+    void windowKeepsItsModeAndTheLastConfirmationWins() {
+        BoxRecorder boxes;
+        setAttributes(Fighter::First, 100, 100);
+        auto* list = child<QListWidget>(m_window, "ListBox1");
+        clickRow(list, 5);
+        auto& krummsaebel =
+            windows().attackModeWindow(AttackModeWeapon::Krummsaebel, Fighter::First);
+        checkMode(&krummsaebel, 2);
+        clickRow(list, 0); // Dolch, while the window is still open
+        QCOMPARE(label("Label11"), QString("1W6-1"));
+        clickOk(&krummsaebel);
+        QCOMPARE(label("Label11"), QString("1W6+1"));
+        // Reopened, the same mode is still checked and OK writes it again.
+        clickRow(list, 0);
+        clickRow(list, 5);
+        QVERIFY(child<QRadioButton>(&krummsaebel, "RadioButton2")->isChecked());
+        clickOk(&krummsaebel);
+        QCOMPARE(label("Label11"), QString("1W6+1"));
+    }
+
+    void closeBoxAndEscapeHideWithoutApplying() {
+        BoxRecorder boxes;
+        auto& glefe = openAttackModes(AttackModeWeapon::Glefe, Fighter::First);
+        checkMode(&glefe, 2);
+        glefe.close();
+        QVERIFY(!glefe.isVisible());
+        glefe.showAndRaise();
+        QTest::keyClick(&glefe, Qt::Key_Escape);
+        QVERIFY(!glefe.isVisible());
+        QCOMPARE(label("Label11"), QString("0"));
+        glefe.showAndRaise();
+        QTest::keyClick(&glefe, Qt::Key_Return);
+        QVERIFY(!glefe.isVisible());
+        QCOMPARE(label("Label11"), QString("1W6+2"));
+    }
+
+    void improvisedWeaponsWriteCodeAttackValueAndType_data() {
+        QTest::addColumn<int>("fighter");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("strength");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("attackValue");
+        QTest::newRow("chair at its minimum") << 0 << 3 << 31 << "1W6-1"
+                                              << "4";
+        QTest::newRow("chair one below") << 0 << 3 << 30 << "1W6-1"
+                                         << "0";
+        QTest::newRow("bare hand at zero") << 1 << 1 << 0 << "1W6-4"
+                                           << "0";
+        QTest::newRow("thrown chair at 70") << 1 << 14 << 70 << "1W6-2"
+                                            << "4";
+        QTest::newRow("beer barrel at 70") << 0 << 15 << 70 << "1W6"
+                                           << "0";
+        QTest::newRow("boulder at 81") << 1 << 16 << 81 << "1W6+2"
+                                       << "4";
+        QTest::newRow("torch") << 0 << 9 << 1 << "1W6-2/2W6"
+                               << "4";
+        QTest::newRow("fighter 1 brawls, attack value kept") << 0 << 10 << 0 << "1W6-4 (Raufen)"
+                                                             << "10";
+        QTest::newRow("fighter 2 brawls at 1") << 1 << 10 << 1 << "1W6-4 (Raufen)"
+                                               << "4";
+        QTest::newRow("fighter 2 brawls at 0") << 1 << 10 << 0 << "1W6-4 (Raufen)"
+                                               << "0";
+    }
+    void improvisedWeaponsWriteCodeAttackValueAndType() {
+        QFETCH(int, fighter);
+        QFETCH(int, row);
+        QFETCH(int, strength);
+        QFETCH(QString, code);
+        QFETCH(QString, attackValue);
+        BoxRecorder boxes;
+        const auto who = static_cast<Fighter>(fighter);
+        const bool first = who == Fighter::First;
+        setField(m_window, first ? "Edit3" : "Edit10", "10");
+        setAttributes(who, strength, 0);
+        QTest::mouseClick(child<QPushButton>(m_window, first ? "Button5" : "Button7"),
+                          Qt::LeftButton);
+        auto& window = windows().improvisedWindow(who);
+        QVERIFY(window.isVisible());
+        clickRow(window.list(), row);
+        clickOk(&window);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(label(first ? "Label11" : "Label41"), code);
+        QCOMPARE(label(first ? "Label47" : "Label48"), attackValue);
+        QCOMPARE(label(first ? "Label1" : "Label10"), QString("normal"));
+        QVERIFY(boxes.boxes().empty());
+        // The other fighter is untouched.
+        QCOMPARE(label(first ? "Label41" : "Label11"), QString("0"));
+    }
+
+    void headingsAndNotAvailableRowsOnlyShowTheirMessage() {
+        BoxRecorder boxes;
+        auto& improvised = windows().improvisedWindow(Fighter::First);
+        for (int heading : {0, 11}) {
+            improvised.showAndRaise();
+            clickRow(improvised.list(), heading);
+            clickOk(&improvised);
+            QVERIFY(!improvised.isVisible());
+        }
+        auto& unfamiliar = windows().unfamiliarWindow(Fighter::Second);
+        for (int row : {19, 20, 21, 22, 33}) {
+            unfamiliar.showAndRaise();
+            clickRow(unfamiliar.list(), row);
+            clickOk(&unfamiliar);
+            QVERIFY(!unfamiliar.isVisible());
+        }
+        QCOMPARE(boxes.boxes().size(), std::size_t{7});
+        QCOMPARE(boxes.boxes()[0].text, QString("Das ist nicht auswählbar"));
+        QCOMPARE(boxes.boxes()[1].title, QString("Fehler"));
+        QCOMPARE(boxes.boxes()[2].text,
+                 QString("Es tut mir leid, aber dieser Modus steht zur Zeit noch nicht zur "
+                         "Verfügung. Wir arbeiten daran."));
+        for (const char* name : {"Label11", "Label41", "Label47", "Label48"}) {
+            QCOMPARE(label(name), QString("0"));
+        }
+    }
+
+    void okWithNothingSelectedClosesSilentlyEvenAfterTheListHadFocus() {
+        BoxRecorder boxes;
+        auto& window = windows().unfamiliarWindow(Fighter::First);
+        window.showAndRaise();
+        window.list()->setFocus();
+        QApplication::processEvents();
+        QCOMPARE(window.selectedRow(), -1);
+        clickOk(&window);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(label("Label11"), QString("0"));
+        QCOMPARE(label("Label1"), QString());
+        QVERIFY(boxes.boxes().empty());
+    }
+
+    void unfamiliarWeaponsTestBothAttributesOfTheirOwnFighter_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("strength");
+        QTest::addColumn<int>("dexterity");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("attackValue");
+        QTest::newRow("bow at its minimums") << 27 << 31 << 31 << "1W6"
+                                             << "4";
+        QTest::newRow("bow, Geschick one below") << 27 << 31 << 30 << "1W6"
+                                                 << "0";
+        QTest::newRow("throwing knife ignores Stärke") << 11 << 0 << 61 << "1W6-1"
+                                                       << "4";
+        QTest::newRow("spear thrower 40/70") << 8 << 40 << 70 << "1W6"
+                                             << "4";
+        QTest::newRow("spear thrower 70/40") << 8 << 70 << 40 << "1W6"
+                                             << "0";
+        QTest::newRow("skhallanta at 70") << 26 << 70 << 70 << "2x(2W6-3)"
+                                          << "0";
+        QTest::newRow("long bow at 70") << 30 << 70 << 70 << "1W6+1"
+                                        << "4";
+    }
+    void unfamiliarWeaponsTestBothAttributesOfTheirOwnFighter() {
+        QFETCH(int, row);
+        QFETCH(int, strength);
+        QFETCH(int, dexterity);
+        QFETCH(QString, code);
+        QFETCH(QString, attackValue);
+        BoxRecorder boxes;
+        setAttributes(Fighter::Second, strength, dexterity);
+        setAttributes(Fighter::First, 0, 0);
+        QTest::mouseClick(child<QPushButton>(m_window, "Button8"), Qt::LeftButton);
+        auto& window = windows().unfamiliarWindow(Fighter::Second);
+        clickRow(window.list(), row);
+        clickOk(&window);
+        QCOMPARE(label("Label41"), code);
+        QCOMPARE(label("Label48"), attackValue);
+        QCOMPARE(label("Label10"), QString("normal"));
+        QVERIFY(boxes.boxes().empty());
+    }
+
+    void selectionSurvivesHidingAndAppliesWithTheStaerkeOfThatMoment() {
+        BoxRecorder boxes;
+        setAttributes(Fighter::First, 31, 0);
+        auto& window = windows().improvisedWindow(Fighter::First);
+        window.showAndRaise();
+        clickRow(window.list(), 3);
+        clickOk(&window);
+        QCOMPARE(label("Label47"), QString("4"));
+        setAttributes(Fighter::First, 30, 0);
+        QTest::mouseClick(child<QPushButton>(m_window, "Button5"), Qt::LeftButton);
+        QCOMPARE(window.selectedRow(), 3);
+        clickOk(&window);
+        QCOMPARE(label("Label47"), QString("0"));
+        // A later list weapon changes the code but not the attack value.
+        setAttributes(Fighter::First, 0, 1);
+        clickRow(child<QListWidget>(m_window, "ListBox1"), 0);
+        QCOMPARE(label("Label11"), QString("1W6-1"));
+        QCOMPARE(label("Label47"), QString("0"));
+        setField(m_window, "Edit3", "12");
+        QCOMPARE(label("Label47"), QString("12"));
+    }
+
+    void severalWindowsOpenAtOnceAndTheButtonOpensNoSecondOne() {
+        QTest::mouseClick(child<QPushButton>(m_window, "Button5"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(m_window, "Button5"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(m_window, "Button8"), Qt::LeftButton);
+        openAttackModes(AttackModeWeapon::Hellebarde, Fighter::Second);
+        int visible = 0;
+        for (QWidget* window : windows().all()) {
+            visible += window->isVisible() ? 1 : 0;
+        }
+        QCOMPARE(visible, 3);
+        QCOMPARE(m_window->findChildren<weapons::ChoiceWindow*>().size(), 22);
+    }
+
+    void aFightWithWeaponsAndArmourChosenThroughTheWindows() {
+        BoxRecorder boxes;
+        QTest::mouseClick(child<QPushButton>(m_window, "Button2"), Qt::LeftButton);
+        // Fighter 1: the Lanze charged on horseback; fighter 2: a chair, swung.
+        clickRow(child<QListWidget>(m_window, "ListBox1"), 12);
+        auto& lanze = windows().attackModeWindow(AttackModeWeapon::Lanze, Fighter::First);
+        checkMode(&lanze, 3);
+        clickOk(&lanze);
+        QTest::mouseClick(child<QPushButton>(m_window, "Button7"), Qt::LeftButton);
+        auto& improvised = windows().improvisedWindow(Fighter::Second);
+        clickRow(improvised.list(), 3);
+        clickOk(&improvised);
+        QCOMPARE(label("Label11"), QString("3W6+3"));
+        QCOMPARE(label("Label41"), QString("1W6-1"));
+        QCOMPARE(label("Label48"), QString("4"));
+        // Armour: Kettenrüstung (3) for fighter 1, protection 10 for fighter 2.
+        child<QComboBox>(m_window, "ComboBox1")->setCurrentIndex(3);
+        QTest::mouseClick(child<QCheckBox>(m_window, "CheckBox2"), Qt::LeftButton);
+        child<QComboBox>(m_window, "ComboBox4")->setCurrentIndex(10);
+        QCOMPARE(label("Label71"), QString("3"));
+        QCOMPARE(label("Label72"), QString("10"));
+
+        // The same rules replayed on their own dice.
+        engine::DiceGenerator dice;
+        int life1 = 15, endurance1 = 15, life2 = 15, endurance2 = 15;
+        for (int round = 1; round <= 4 && life1 > 3 && life2 > 3; ++round) {
+            const int damage1 = dice.rollW6() + dice.rollW6() + dice.rollW6() + 3;
+            const int damage2 = dice.rollW6() - 1;
+            const int attack1 = 10 + dice.rollW20();
+            const int defence1 = 10 + dice.rollW20();
+            const int attack2 = 4 + dice.rollW20();
+            const int defence2 = 10 + dice.rollW20();
+            const auto strike = [](int attack, int defence, int damage, int armour, int& life,
+                                   int& endurance) {
+                if (attack < 20) {
+                    return;
+                }
+                if (damage > 0) {
+                    endurance -= damage;
+                }
+                if (attack > defence && damage - armour > 0) {
+                    life -= damage - armour;
+                }
+            };
+            strike(attack1, defence2, damage1, 10, life2, endurance2);
+            strike(attack2, defence1, damage2, 3, life1, endurance1);
+            QTest::mouseClick(child<QPushButton>(m_window, "Button1"), Qt::LeftButton);
+            QCOMPARE(label("Label28"), QString::number(damage1));
+            QCOMPARE(label("Label29"), QString::number(damage2));
+            QCOMPARE(label("Label52"), QString::number(attack2));
+            QCOMPARE(label("Label62"), QString::number(defence1));
+            QCOMPARE(label("Label22"), QString::number(life1));
+            QCOMPARE(label("Label25"), QString::number(endurance1));
+            QCOMPARE(label("Label23"), QString::number(life2));
+            QCOMPARE(label("Label26"), QString::number(endurance2));
+            QCOMPARE(label("Label64"), QString("Es ist die %1 Runde des Kampfes").arg(round));
+        }
+    }
+
+private:
+    std::unique_ptr<ui::ApplicationWindows> m_windows;
+    ui::TForm1* m_window = nullptr;
+};
+
+QTEST_MAIN(ChoiceWindowTest)
+#include "ChoiceWindowTest.moc"
