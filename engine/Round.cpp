@@ -131,6 +131,7 @@ RoundReport generateRound(CombatState& state, DiceGenerator& dice, RoundWindow& 
         report.attackBy[indexOf(attacker)] = attack(attacker, state);
     }
 
+    report.fighters = {state.fighter1, state.fighter2};
     writePanel(state, window);
 
     for (const Fighter fighter : bothFighters) {

@@ -29,6 +29,7 @@ struct RoundReport {
     std::int32_t roundNumber = 0;
     std::array<AttackReport, 2> attackBy{}; // indexed by the attacking fighter
     std::array<bool, 2> hasLost{};          // indexed by fighter
+    std::array<FighterState, 2> fighters{}; // both fighters as the round left them
 };
 
 AttackOutcome judgeAttack(std::int32_t attackTotal, std::int32_t defenceTotal);

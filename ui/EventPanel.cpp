@@ -13,6 +13,9 @@ struct Column {
     const char* heading;
     const char* headingText;
     std::array<const char*, 2> values;
+    // What a screen reader says of the value, after the fighter.
+    const char* spokenName;
+    const char* description;
 };
 
 struct Block {
@@ -23,22 +26,62 @@ struct Block {
 const std::array<Block, 4>& blocks() {
     static const std::array<Block, 4> table{{
         {{"Label19", "Label20"},
-         {{"Label21", "LP verbleibend:", {"Label22", "Label23"}},
-          {"Label24", "AP verbleibend:", {"Label25", "Label26"}},
-          {"Label27", "Schaden diese Runde:", {"Label28", "Label29"}}}},
+         {{"Label21",
+           "LP verbleibend:",
+           {"Label22", "Label23"},
+           "LP verbleibend",
+           "Lebenspunkte, die dem Kämpfer bleiben"},
+          {"Label24",
+           "AP verbleibend:",
+           {"Label25", "Label26"},
+           "AP verbleibend",
+           "Ausdauerpunkte, die dem Kämpfer bleiben"},
+          {"Label27",
+           "Schaden diese Runde:",
+           {"Label28", "Label29"},
+           "Schaden diese Runde",
+           "Schaden, den der Kämpfer in dieser Runde gewürfelt hat, vor der Rüstung"}}},
         {{"Label42", "Label43"},
-         {{"Label44", "Erfolgswert Angriff:", {"Label47", "Label48"}},
-          {"Label45", "gewürfelt:", {"Label49", "Label50"}},
-          {"Label46", "gesamt:", {"Label51", "Label52"}}}},
+         {{"Label44",
+           "Erfolgswert Angriff:",
+           {"Label47", "Label48"},
+           "Erfolgswert Angriff",
+           "Angriffswert, zu dem der Angriffswurf addiert wird"},
+          {"Label45",
+           "gewürfelt:",
+           {"Label49", "Label50"},
+           "Angriff gewürfelt",
+           "Angriffswurf dieser Runde mit dem W20"},
+          {"Label46",
+           "gesamt:",
+           {"Label51", "Label52"},
+           "Angriff gesamt",
+           "Angriffswert plus Angriffswurf; ab 20 trifft oder wird abgewehrt"}}},
         {{"Label53", "Label54"},
-         {{"Label55", "Erfolgswert Abwehr:", {"Label58", "Label59"}},
-          {"Label56", "gewürfelt:", {"Label60", "Label61"}},
-          {"Label57", "gesamt:", {"Label62", "Label63"}}}},
+         {{"Label55",
+           "Erfolgswert Abwehr:",
+           {"Label58", "Label59"},
+           "Erfolgswert Abwehr",
+           "Abwehrwert, zu dem der Abwehrwurf addiert wird"},
+          {"Label56",
+           "gewürfelt:",
+           {"Label60", "Label61"},
+           "Abwehr gewürfelt",
+           "Abwehrwurf dieser Runde mit dem W20"},
+          {"Label57",
+           "gesamt:",
+           {"Label62", "Label63"},
+           "Abwehr gesamt",
+           "Abwehrwert plus Abwehrwurf"}}},
         {{"Label65", "Label66"},
-         {{"Label67", "RK:", {"Label71", "Label72"}},
-          {"Label68", "St:", {"Label73", "Label74"}},
-          {"Label69", "Gs:", {"Label75", "Label76"}},
-          {"Label70", "Gw:", {"Label77", "Label78"}}}},
+         {{"Label67",
+           "RK:",
+           {"Label71", "Label72"},
+           "Rüstungsschutz",
+           "Rüstungsschutz, der vom Schaden an den Lebenspunkten abgezogen wird"},
+          {"Label68", "St:", {"Label73", "Label74"}, "Stärke", "Stärke des Kämpfers"},
+          {"Label69", "Gs:", {"Label75", "Label76"}, "Geschick", "Geschick des Kämpfers"},
+          {"Label70", "Gw:", {"Label77", "Label78"}, "Gewandheit", "Gewandheit des Kämpfers"}}},
     }};
     return table;
 }
@@ -65,9 +108,13 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
             grid->addWidget(namedLabel(c.heading, QString::fromUtf8(c.headingText), this), row,
                             column + 1);
             for (int fighter = 0; fighter < 2; ++fighter) {
-                grid->addWidget(namedLabel(c.values[static_cast<std::size_t>(fighter)],
-                                           QStringLiteral("0"), this),
-                                row + 1 + fighter, column + 1);
+                QLabel* value = namedLabel(c.values[static_cast<std::size_t>(fighter)],
+                                           QStringLiteral("0"), this);
+                value->setAccessibleName(QStringLiteral("%1, %2").arg(
+                    fighterCaptions[static_cast<std::size_t>(fighter)].chopped(1),
+                    QString::fromUtf8(c.spokenName)));
+                value->setAccessibleDescription(QString::fromUtf8(c.description));
+                grid->addWidget(value, row + 1 + fighter, column + 1);
             }
         }
         for (int fighter = 0; fighter < 2; ++fighter) {
@@ -78,7 +125,10 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
         grid->setRowMinimumHeight(row + 3, 8);
         row += 4;
     }
-    grid->addWidget(namedLabel("Label64", initialRoundLine(), this), row, 0, 1, 5);
+    QLabel* roundLine = namedLabel("Label64", initialRoundLine(), this);
+    roundLine->setAccessibleName(QStringLiteral("Runde"));
+    roundLine->setAccessibleDescription(QStringLiteral("Die Runde des laufenden Kampfes"));
+    grid->addWidget(roundLine, row, 0, 1, 5);
     grid->setColumnStretch(5, 1);
 }
 

@@ -1,7 +1,9 @@
 #include "FighterPanel.h"
 
 #include "ValueRows.h"
+#include "toolkit/QtText.h"
 #include "weapons/Armour.h"
+#include "weapons/RequirementHints.h"
 #include "weapons/WeaponCatalogue.h"
 
 #include <QCheckBox>
@@ -53,6 +55,10 @@ QLabel* labelledBox(const Names& boxNames, const Names& labelNames, const QStrin
     return label;
 }
 
+QString spokenFighter(Fighter fighter) {
+    return fighter == Fighter::First ? QStringLiteral("Kämpfer 1") : QStringLiteral("Kämpfer 2");
+}
+
 } // namespace
 
 FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
@@ -76,6 +82,9 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
             named(new QLabel(QString::fromUtf8(row.caption), this), row.captionLabel, fighter),
             gridRow, 0);
         edits[i] = named(new QLineEdit(this), row.edit, fighter);
+        edits[i]->setAccessibleName(QStringLiteral("%1, %2").arg(
+            spokenFighter(fighter), QString::fromUtf8(row.caption).chopped(1)));
+        edits[i]->setAccessibleDescription(QString::fromUtf8(row.description));
         edits[i]->setMinimumWidth(121);
         rows->addWidget(edits[i], gridRow, 1);
         ++gridRow;
@@ -95,8 +104,8 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     weaponList = named(new QListWidget(this), {"ListBox1", "ListBox2"}, fighter);
     weaponList->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const weapons::WeaponEntry& entry : weapons::weaponCatalogue) {
-        weaponList->addItem(QString::fromUtf8(entry.listText.data(),
-                                              static_cast<qsizetype>(entry.listText.size())));
+        auto* item = new QListWidgetItem(toolkit::toQString(entry.listText), weaponList);
+        item->setToolTip(toolkit::toQString(weapons::catalogueHint(entry)));
     }
     // Wide enough for the longest weapon, tall enough to see a good part of the list.
     weaponList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -147,6 +156,9 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     attackType =
         labelledBox({"GroupBox6", "GroupBox7"}, {"Label1", "Label10"},
                     QStringLiteral("Angriffstyp:"), QString(), fighter, this, &attackTypeBox);
+    damageCode->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", gewählter Schaden"));
+    attackType->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", Angriffstyp"));
+    weaponList->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", Waffe"));
     chosen->addWidget(damageBox, 1);
     chosen->addWidget(attackTypeBox, 1);
     column->addLayout(chosen);

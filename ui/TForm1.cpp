@@ -2,6 +2,7 @@
 
 #include "EventPanel.h"
 #include "FightCommands.h"
+#include "FightLog.h"
 #include "FighterPanel.h"
 #include "HelpTexts.h"
 #include "ListSelectionWatcher.h"
@@ -25,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -50,7 +52,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     auto* right = new QVBoxLayout;
     m_eventPanel = new EventPanel(central);
     right->addWidget(m_eventPanel);
-    right->addStretch(1);
+    m_fightLog = new FightLog(central);
+    right->addWidget(m_fightLog, 1);
     auto* commands = new QHBoxLayout;
     auto* standardButton =
         new QPushButton(QStringLiteral("Standartwerte für jeden Kämpfer"), central);
@@ -66,8 +69,25 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     columns->addLayout(right, 1);
     setCentralWidget(central);
 
+    // Fighter 1's panel, fighter 2's panel, then the commands, then the log.
+    QWidget::setTabOrder(panel(Fighter::First).unfamiliarButton, panel(Fighter::Second).edits[1]);
+    QWidget::setTabOrder(panel(Fighter::Second).unfamiliarButton, m_roundButton);
     QWidget::setTabOrder(m_roundButton, endButton);
     QWidget::setTabOrder(endButton, standardButton);
+    QWidget::setTabOrder(standardButton, m_fightLog->view());
+
+    // F5 and Ctrl+R generate a round from anywhere in the window.
+    auto* roundShortcut = new QAction(this);
+    roundShortcut->setObjectName(QStringLiteral("generateRoundShortcut"));
+    roundShortcut->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)});
+    roundShortcut->setShortcutContext(Qt::WindowShortcut);
+    addAction(roundShortcut);
+    connect(roundShortcut, &QAction::triggered, this, [this] {
+        if (m_roundButton->isEnabled()) {
+            m_roundButton->click();
+        }
+    });
+    m_roundButton->setToolTip(QStringLiteral("F5 oder Strg+R"));
 
     for (int i = 0; i < engine::panelLabelCount; ++i) {
         const auto label = static_cast<engine::PanelLabel>(i);
@@ -92,17 +112,18 @@ void TForm1::buildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
-                          void (TForm1::*handler)()) {
+                          void (TForm1::*handler)(), QKeySequence shortcut = {}) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this,
                 [this, handler] { toolkit::guarded([this, handler] { (this->*handler)(); }); });
     };
     QMenu* file = bar->addMenu(QStringLiteral("Datei"));
     file->setObjectName(QStringLiteral("Datei1"));
     addItem(file, "NeuKampf1gegen11", QStringLiteral("Neu: Kampf 1 gegen 1"),
-            &TForm1::NeuKampf1gegen11Click);
-    addItem(file, "Ende1", QStringLiteral("Ende"), &TForm1::Ende1Click);
+            &TForm1::NeuKampf1gegen11Click, QKeySequence::New);
+    addItem(file, "Ende1", QStringLiteral("Ende"), &TForm1::Ende1Click, QKeySequence::Quit);
     QMenu* help = bar->addMenu(QStringLiteral("Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
     addItem(help, "berdiesesProgramm1", QStringLiteral("Fehler dieses Programmes"),
@@ -210,8 +231,15 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Button1Click() {
-    const engine::RoundReport report = engine::generateRound(m_state, m_dice, *this);
-    emit roundGenerated(report);
+    engine::RoundReport report;
+    try {
+        report = engine::generateRound(m_state, m_dice, *this);
+    } catch (const std::exception& error) {
+        // Logged here, reported by the error box like any error that leaves a handler.
+        m_fightLog->addFailedRound(m_state.roundNumber, QString::fromUtf8(error.what()));
+        throw;
+    }
+    m_fightLog->addRound(report);
 }
 
 void TForm1::Button2Click() {
@@ -230,6 +258,7 @@ void TForm1::NeuKampf1gegen11Click() {
     engine::resetCombatState(m_state);
     m_roundButton->setEnabled(true);
     resetFightDisplay(*this);
+    m_fightLog->startNewFight();
 }
 
 void TForm1::berdiesesProgramm1Click() {

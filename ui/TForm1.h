@@ -21,6 +21,7 @@ class ChoiceWindows;
 namespace ui {
 
 class EventPanel;
+class FightLog;
 class FighterPanel;
 class ListSelectionWatcher;
 
@@ -36,6 +37,7 @@ public:
     engine::CombatState& combatState() { return m_state; }
     const engine::DiceGenerator& dice() const { return m_dice; }
     FighterPanel& panel(engine::Fighter fighter) const;
+    FightLog& fightLog() const { return *m_fightLog; }
     QLabel* panelLabel(engine::PanelLabel label) const;
 
     // What the round sees of this window.
@@ -77,10 +79,6 @@ public:
     // CheckBox1Click / CheckBox2Click.
     void AlternativeArmourClick(engine::Fighter fighter);
 
-signals:
-    // After every round that ran to its end, with what it computed.
-    void roundGenerated(const engine::RoundReport& report);
-
 private:
     void buildMenu();
     void connectValueInputs();
@@ -91,6 +89,7 @@ private:
     engine::DiceGenerator m_dice;
     std::array<FighterPanel*, 2> m_panels{};
     EventPanel* m_eventPanel = nullptr;
+    FightLog* m_fightLog = nullptr;
     std::array<QLabel*, engine::panelLabelCount> m_panelLabels{};
     std::array<std::array<QLabel*, 7>, 2> m_valueTargets{};
     std::array<ListSelectionWatcher*, 2> m_weaponListWatchers{};

@@ -3,6 +3,7 @@
 #include "AttackModeSelection.h"
 #include "AttackModes.h"
 #include "CarryOut.h"
+#include "RequirementHints.h"
 #include "WeaponTarget.h"
 #include "toolkit/QtText.h"
 
@@ -24,6 +25,9 @@ AttackModeChoiceWindow::AttackModeChoiceWindow(QWidget* mainWindow, AttackModeWe
     for (const AttackModeOption& mode : attackModeWeaponData(weapon).modes) {
         auto* radio = new QRadioButton(toolkit::toQString(captionFor(mode, fighter)), this);
         radio->setObjectName(QStringLiteral("RadioButton%1").arg(number++));
+        if (mode.minimums.strength || mode.minimums.dexterity) {
+            radio->setToolTip(toolkit::toQString(minimumsHint(mode.minimums)));
+        }
         choicesLayout()->addWidget(radio);
         m_modes.push_back(radio);
     }

@@ -1,6 +1,7 @@
 #include "UntrainedWeaponChoiceWindow.h"
 
 #include "CarryOut.h"
+#include "RequirementHints.h"
 #include "UntrainedWeaponSelection.h"
 #include "WeaponTarget.h"
 #include "toolkit/QtText.h"
@@ -21,7 +22,10 @@ UntrainedWeaponChoiceWindow::UntrainedWeaponChoiceWindow(QWidget* mainWindow,
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const UntrainedWeaponEntry& entry : dialog.table) {
-        m_list->addItem(toolkit::toQString(entry.listText));
+        auto* item = new QListWidgetItem(toolkit::toQString(entry.listText), m_list);
+        if (const auto hint = untrainedWeaponHint(entry, fighter)) {
+            item->setToolTip(toolkit::toQString(*hint));
+        }
     }
     m_list->setMinimumSize(193, 73);
     choicesLayout()->addWidget(m_list);

@@ -4,6 +4,11 @@
 
 namespace weapons {
 
+bool setsFlatAttackValue(const UntrainedWeaponEntry& entry, engine::Fighter fighter) {
+    return entry.kind == UntrainedEntryKind::Weapon ||
+           (entry.kind == UntrainedEntryKind::Brawling && fighter == engine::Fighter::Second);
+}
+
 UntrainedWeaponConfirmation confirmUntrainedWeapon(std::span<const UntrainedWeaponEntry> table,
                                                    engine::Fighter fighter, int selectedIndex,
                                                    std::int32_t strength, std::int32_t dexterity) {
@@ -17,13 +22,11 @@ UntrainedWeaponConfirmation confirmUntrainedWeapon(std::span<const UntrainedWeap
     case UntrainedEntryKind::NotAvailable:
         return ShowErrorMessage{notAvailableText};
     case UntrainedEntryKind::Brawling:
-        // Fighter 1's brawling keeps whatever attack value the fighter has.
-        if (fighter == engine::Fighter::First) {
-            return SetUntrainedWeapon{entry->damageCode, std::nullopt};
-        }
-        break;
     case UntrainedEntryKind::Weapon:
         break;
+    }
+    if (!setsFlatAttackValue(*entry, fighter)) {
+        return SetUntrainedWeapon{entry->damageCode, std::nullopt};
     }
     const bool met = meetsMinimums(entry->minimums, strength, dexterity);
     return SetUntrainedWeapon{entry->damageCode,

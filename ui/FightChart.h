@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <vector>
+
+namespace ui {
+
+// Both fighters' life and endurance points over the rounds of the current fight.
+class FightChart : public QWidget {
+    Q_OBJECT
+public:
+    struct Point {
+        std::int32_t round;
+        std::int32_t life1;
+        std::int32_t endurance1;
+        std::int32_t life2;
+        std::int32_t endurance2;
+        friend bool operator==(const Point&, const Point&) = default;
+    };
+
+    explicit FightChart(QWidget* parent = nullptr);
+
+    void startNewFight();
+    void addPoint(const Point& point);
+    const std::vector<Point>& points() const { return m_points; }
+
+    QSize sizeHint() const override { return {360, 150}; }
+    QSize minimumSizeHint() const override { return {200, 110}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<Point> m_points;
+};
+
+} // namespace ui
