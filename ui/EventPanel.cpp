@@ -97,7 +97,7 @@ QLabel* namedLabel(const char* name, const QString& text, QWidget* parent) {
 EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"), parent) {
     setObjectName(QStringLiteral("GroupBox3"));
     auto* grid = new QGridLayout(this);
-    grid->setHorizontalSpacing(16);
+    grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(2);
     const std::array<QString, 2> fighterCaptions{QStringLiteral("Kämpfer 1:"),
                                                  QStringLiteral("Kämpfer 2:")};
@@ -129,6 +129,8 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
     roundLine->setAccessibleName(QStringLiteral("Runde"));
     roundLine->setAccessibleDescription(QStringLiteral("Die Runde des laufenden Kampfes"));
     grid->addWidget(roundLine, row, 0, 1, 5);
+    // The columns keep their natural width; the spare room goes to the right.
+    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0, 5);
     grid->setColumnStretch(5, 1);
 }
 

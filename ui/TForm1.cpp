@@ -122,8 +122,9 @@ void TForm1::buildMenu() {
     QMenu* file = bar->addMenu(QStringLiteral("Datei"));
     file->setObjectName(QStringLiteral("Datei1"));
     addItem(file, "NeuKampf1gegen11", QStringLiteral("Neu: Kampf 1 gegen 1"),
-            &TForm1::NeuKampf1gegen11Click, QKeySequence::New);
-    addItem(file, "Ende1", QStringLiteral("Ende"), &TForm1::Ende1Click, QKeySequence::Quit);
+            &TForm1::NeuKampf1gegen11Click, QKeySequence(Qt::CTRL | Qt::Key_N));
+    addItem(file, "Ende1", QStringLiteral("Ende"), &TForm1::Ende1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_Q));
     QMenu* help = bar->addMenu(QStringLiteral("Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
     addItem(help, "berdiesesProgramm1", QStringLiteral("Fehler dieses Programmes"),

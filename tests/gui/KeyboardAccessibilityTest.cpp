@@ -1,0 +1,201 @@
+#include "GuiTestSupport.h"
+#include "ui/Startup.h"
+#include "ui/TForm1.h"
+#include "weapons/AttackModeChoiceWindow.h"
+#include "weapons/ChoiceWindows.h"
+#include "weapons/UntrainedWeaponChoiceWindow.h"
+
+#include <QAccessible>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+using engine::Fighter;
+using guitest::BoxRecorder;
+using guitest::child;
+using weapons::AttackModeWeapon;
+
+namespace {
+
+QString spoken(QWidget* widget, QAccessible::Text what) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible != nullptr ? accessible->text(what) : QString();
+}
+
+} // namespace
+
+class KeyboardAccessibilityTest : public QObject {
+    Q_OBJECT
+
+    QString label(const char* name) { return child<QLabel>(m_window, name)->text(); }
+
+private slots:
+    void init() {
+        m_windows = std::make_unique<ui::ApplicationWindows>();
+        m_window = &m_windows->form1();
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
+    void cleanup() { m_windows.reset(); }
+
+    void menuCommandsHaveTheStandardShortcuts() {
+        BoxRecorder boxes;
+        QTest::mouseClick(child<QPushButton>(m_window, "Button2"), Qt::LeftButton);
+        auto* edit = child<QLineEdit>(m_window, "Edit4");
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(child<QLineEdit>(m_window, "Edit1")->text(), QString("0"));
+        QTest::keyClick(edit, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_window->isVisible());
+    }
+
+    void f5AndCtrlRGenerateARoundFromAnyField() {
+        BoxRecorder boxes;
+        QTest::mouseClick(child<QPushButton>(m_window, "Button2"), Qt::LeftButton);
+        auto* edit = child<QLineEdit>(m_window, "Edit12");
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_F5);
+        QCOMPARE(label("Label64"), QString("Es ist die 1 Runde des Kampfes"));
+        auto* list = child<QListWidget>(m_window, "ListBox2");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(label("Label64"), QString("Es ist die 2 Runde des Kampfes"));
+        QVERIFY(boxes.boxes().empty());
+        // Once the fight is over, the shortcut is as dead as the button.
+        guitest::typeInto(child<QLineEdit>(m_window, "Edit1"), "1");
+        QTest::keyClick(edit, Qt::Key_F5);
+        QCOMPARE(boxes.texts(), QStringList{"Kämpfer 1 hat verloren"});
+        QTest::keyClick(edit, Qt::Key_F5);
+        QCOMPARE(label("Label64"), QString("Es ist die 3 Runde des Kampfes"));
+        QCOMPARE(boxes.boxes().size(), std::size_t{1});
+    }
+
+    void tabWalksThePanelsInTheirOrder() {
+        const QStringList expected{"Edit1",     "Edit2",     "Edit3",     "Edit4",     "Edit5",
+                                   "Edit6",     "Edit7",     "ListBox1",  "CheckBox1", "ComboBox1",
+                                   "CheckBox3", "Button5",   "Button6",   "Edit8",     "Edit9",
+                                   "Edit10",    "Edit11",    "Edit12",    "Edit13",    "Edit14",
+                                   "ListBox2",  "CheckBox2", "ComboBox2", "CheckBox4", "Button7",
+                                   "Button8",   "Button1",   "Button4",   "Button2"};
+        child<QLineEdit>(m_window, "Edit1")->setFocus();
+        QStringList seen{QApplication::focusWidget()->objectName()};
+        for (int step = 1; step < expected.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            // An editable drop-down gives the focus to its line edit.
+            seen << (qobject_cast<QComboBox*>(focus->parentWidget()) ? focus->parentWidget()
+                                                                     : focus)
+                        ->objectName();
+        }
+        QCOMPARE(seen, expected);
+    }
+
+    void attackModeWindowWorksByKeyboard() {
+        BoxRecorder boxes;
+        auto& window =
+            m_windows->choiceWindows().attackModeWindow(AttackModeWeapon::Lanze, Fighter::First);
+        window.showAndRaise();
+        // Headless there is no window manager to hand the focus over.
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* first = child<QRadioButton>(&window, "RadioButton1");
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Space);
+        QVERIFY(first->isChecked());
+        QTest::keyClick(first, Qt::Key_Down);
+        QVERIFY2(child<QRadioButton>(&window, "RadioButton2")->isChecked(),
+                 qPrintable(QApplication::focusWidget()->objectName()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(child<QRadioButton>(&window, "RadioButton3")->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(label("Label11"), QString("3W6+3"));
+    }
+
+    void untrainedWeaponWindowWorksByKeyboard() {
+        BoxRecorder boxes;
+        QTest::mouseClick(child<QPushButton>(m_window, "Button2"), Qt::LeftButton);
+        auto& window = m_windows->choiceWindows().improvisedWindow(Fighter::Second);
+        window.showAndRaise();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.list()->setFocus();
+        for (int key = 0; key < 3 && window.selectedRow() != 2; ++key) {
+            QTest::keyClick(window.list(), Qt::Key_Down);
+        }
+        QCOMPARE(window.selectedRow(), 2);
+        QTest::keyClick(window.list(), Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(label("Label41"), QString("0"));
+        window.showAndRaise();
+        window.list()->setFocus();
+        QTest::keyClick(window.list(), Qt::Key_Enter);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(label("Label41"), QString("1W6-3"));
+        QCOMPARE(label("Label48"), QString("4"));
+        // Fighter 2's Lanze window has no close box, so Escape does not close it.
+        auto& lanze =
+            m_windows->choiceWindows().attackModeWindow(AttackModeWeapon::Lanze, Fighter::Second);
+        lanze.showAndRaise();
+        QTest::keyClick(&lanze, Qt::Key_Escape);
+        QVERIFY(lanze.isVisible());
+    }
+
+    void valuesAndFieldsSayWhatTheyMean() {
+        QCOMPARE(spoken(child<QLabel>(m_window, "Label23"), QAccessible::Name),
+                 QString("Kämpfer 2, LP verbleibend"));
+        QCOMPARE(spoken(child<QLabel>(m_window, "Label50"), QAccessible::Name),
+                 QString("Kämpfer 2, Angriff gewürfelt"));
+        QCOMPARE(spoken(child<QLabel>(m_window, "Label62"), QAccessible::Name),
+                 QString("Kämpfer 1, Abwehr gesamt"));
+        QCOMPARE(spoken(child<QLabel>(m_window, "Label71"), QAccessible::Name),
+                 QString("Kämpfer 1, Rüstungsschutz"));
+        QVERIFY(!spoken(child<QLabel>(m_window, "Label28"), QAccessible::Description).isEmpty());
+        QCOMPARE(spoken(child<QLineEdit>(m_window, "Edit9"), QAccessible::Name),
+                 QString("Kämpfer 2, Lebenspunkte"));
+        QCOMPARE(spoken(child<QLineEdit>(m_window, "Edit8"), QAccessible::Name),
+                 QString("Kämpfer 2, Ausdauerpunkte"));
+        QCOMPARE(spoken(child<QLineEdit>(m_window, "Edit6"), QAccessible::Name),
+                 QString("Kämpfer 1, Geschick"));
+        QVERIFY(!spoken(child<QLineEdit>(m_window, "Edit6"), QAccessible::Description).isEmpty());
+        QCOMPARE(spoken(child<QLabel>(m_window, "Label41"), QAccessible::Name),
+                 QString("Kämpfer 2, gewählter Schaden"));
+        // Every value label of the event panel has a name of its own.
+        QSet<QString> names;
+        for (int n : {22, 23, 25, 26, 28, 29, 47, 48, 49, 50, 51, 52, 58,
+                      59, 60, 61, 62, 63, 71, 72, 73, 74, 75, 76, 77, 78}) {
+            names.insert(
+                spoken(child<QLabel>(m_window, QString("Label%1").arg(n)), QAccessible::Name));
+        }
+        QCOMPARE(names.size(), 26);
+    }
+
+    void weaponsShowTheirMinimumsAsTooltips() {
+        auto* list = child<QListWidget>(m_window, "ListBox2");
+        QCOMPARE(list->item(1)->toolTip(), QString("Mindestwerte: St 61, Gs 31"));
+        QCOMPARE(list->item(0)->toolTip(), QString("Mindestwerte: Gs 1"));
+        QCOMPARE(list->item(8)->toolTip(), QString("Mindestwerte: St 1"));
+        QCOMPARE(list->item(15)->toolTip(), QString("Keine Mindestwerte"));
+        QCOMPARE(list->item(26)->toolTip(), QString("Noch nicht verfügbar"));
+        auto& windows = m_windows->choiceWindows();
+        QCOMPARE(windows.improvisedWindow(Fighter::First).list()->item(10)->toolTip(),
+                 QString("Keine Mindestwerte"));
+        QCOMPARE(windows.improvisedWindow(Fighter::Second).list()->item(10)->toolTip(),
+                 QString("Mindestwerte: St 1"));
+        QCOMPARE(windows.improvisedWindow(Fighter::Second).list()->item(0)->toolTip(), QString());
+        QCOMPARE(windows.unfamiliarWindow(Fighter::First).list()->item(8)->toolTip(),
+                 QString("Mindestwerte: St 31, Gs 61"));
+        QCOMPARE(child<QRadioButton>(
+                     &windows.attackModeWindow(AttackModeWeapon::Anderthalbhaender, Fighter::First),
+                     "RadioButton1")
+                     ->toolTip(),
+                 QString("Mindestwerte: St 81, Gs 21"));
+    }
+
+private:
+    std::unique_ptr<ui::ApplicationWindows> m_windows;
+    ui::TForm1* m_window = nullptr;
+};
+
+QTEST_MAIN(KeyboardAccessibilityTest)
+#include "KeyboardAccessibilityTest.moc"
