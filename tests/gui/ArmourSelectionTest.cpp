@@ -1,4 +1,5 @@
 #include "GuiTestSupport.h"
+#include "MainWindowTestCase.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
 
@@ -9,10 +10,9 @@ using guitest::BoxRecorder;
 using guitest::child;
 using guitest::triggerAction;
 
-class ArmourSelectionTest : public QObject {
+class ArmourSelectionTest : public guitest::MainWindowTestCase {
     Q_OBJECT
 
-    QString label(const char* name) { return child<QLabel>(m_window, name)->text(); }
     QComboBox* box(const char* name) { return child<QComboBox>(m_window, name); }
     void toggle(const char* checkBox) {
         auto* check = child<QCheckBox>(m_window, checkBox);
@@ -29,15 +29,12 @@ class ArmourSelectionTest : public QObject {
 
 private slots:
     void init() {
-        m_windows = std::make_unique<ui::ApplicationWindows>();
-        m_window = &m_windows->form1();
-        m_window->show();
+        openWindows();
         QApplication::processEvents();
         for (const char* name : {"ComboBox1", "ComboBox2"}) {
             m_armourPlaces.insert(name, box(name)->geometry());
         }
     }
-    void cleanup() { m_windows.reset(); }
 
     void armourClassStoresItsIndex() {
         box("ComboBox1")->setCurrentIndex(3);
@@ -133,8 +130,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<ui::ApplicationWindows> m_windows;
-    ui::TForm1* m_window = nullptr;
     QHash<QString, QRect> m_armourPlaces;
 };
 

@@ -1,4 +1,5 @@
 #include "GuiTestSupport.h"
+#include "MainWindowTestCase.h"
 #include "engine/DiceGenerator.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
@@ -30,10 +31,9 @@ void clickOk(QWidget* window) {
 
 } // namespace
 
-class ChoiceWindowTest : public QObject {
+class ChoiceWindowTest : public guitest::MainWindowTestCase {
     Q_OBJECT
 
-    QString label(const char* name) { return child<QLabel>(m_window, name)->text(); }
     weapons::ChoiceWindows& windows() { return m_windows->choiceWindows(); }
     void setAttributes(Fighter fighter, int strength, int dexterity) {
         setField(m_window, fighter == Fighter::First ? "Edit5" : "Edit12",
@@ -54,12 +54,6 @@ class ChoiceWindowTest : public QObject {
     }
 
 private slots:
-    void init() {
-        m_windows = std::make_unique<ui::ApplicationWindows>();
-        m_window = &m_windows->form1();
-        m_window->show();
-    }
-    void cleanup() { m_windows.reset(); }
 
     void all22WindowsExistHiddenInTheirOrder() {
         const auto& all = windows().all();
@@ -451,10 +445,6 @@ private slots:
             QCOMPARE(label("Label64"), QString("Es ist die %1 Runde des Kampfes").arg(round));
         }
     }
-
-private:
-    std::unique_ptr<ui::ApplicationWindows> m_windows;
-    ui::TForm1* m_window = nullptr;
 };
 
 QTEST_MAIN(ChoiceWindowTest)

@@ -1,4 +1,5 @@
 #include "GuiTestSupport.h"
+#include "MainWindowTestCase.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
 
@@ -14,13 +15,9 @@ using guitest::child;
 using guitest::triggerAction;
 using guitest::typeInto;
 
-class FightCommandTest : public QObject {
+class FightCommandTest : public guitest::MainWindowTestCase {
     Q_OBJECT
 
-    QString label(const char* name) { return child<QLabel>(m_window, name)->text(); }
-    void click(const char* name) {
-        QTest::mouseClick(child<QPushButton>(m_window, name), Qt::LeftButton);
-    }
     void chooseOneDieForBoth() {
         for (const char* name : {"Label11", "Label41"}) {
             child<QLabel>(m_window, name)->setText("1W6");
@@ -31,12 +28,6 @@ class FightCommandTest : public QObject {
     }
 
 private slots:
-    void init() {
-        m_windows = std::make_unique<ui::ApplicationWindows>();
-        m_window = &m_windows->form1();
-        m_window->show();
-    }
-    void cleanup() { m_windows.reset(); }
 
     void newFightClearsTheFightButKeepsFlagsListsAndArmourBoxes() {
         BoxRecorder boxes;
@@ -174,10 +165,6 @@ private slots:
         triggerAction(m_window, "Ende1");
         QVERIFY(!m_window->isVisible());
     }
-
-private:
-    std::unique_ptr<ui::ApplicationWindows> m_windows;
-    ui::TForm1* m_window = nullptr;
 };
 
 QTEST_MAIN(FightCommandTest)

@@ -1,6 +1,7 @@
 #include "ui/FightLog.h"
 
 #include "GuiTestSupport.h"
+#include "MainWindowTestCase.h"
 #include "ui/FightChart.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
@@ -42,13 +43,10 @@ const QString workedExampleLog =
 
 } // namespace
 
-class FightLogTest : public QObject {
+class FightLogTest : public guitest::MainWindowTestCase {
     Q_OBJECT
 
     ui::FightLog& log() { return m_window->fightLog(); }
-    void click(const char* name) {
-        QTest::mouseClick(child<QPushButton>(m_window, name), Qt::LeftButton);
-    }
     void playWorkedExample() {
         click("Button2");
         clickRow(child<QListWidget>(m_window, "ListBox1"), 2);
@@ -59,12 +57,6 @@ class FightLogTest : public QObject {
     }
 
 private slots:
-    void init() {
-        m_windows = std::make_unique<ui::ApplicationWindows>();
-        m_window = &m_windows->form1();
-        m_window->show();
-    }
-    void cleanup() { m_windows.reset(); }
 
     void workedExampleIsLoggedWordForWord() {
         BoxRecorder boxes;
@@ -169,10 +161,6 @@ private slots:
         QVERIFY(logArea.top() > child<QWidget>(m_window, "GroupBox3")->geometry().bottom());
         QVERIFY(logArea.bottom() < child<QWidget>(m_window, "Button1")->geometry().top());
     }
-
-private:
-    std::unique_ptr<ui::ApplicationWindows> m_windows;
-    ui::TForm1* m_window = nullptr;
 };
 
 QTEST_MAIN(FightLogTest)

@@ -1,4 +1,5 @@
 #include "GuiTestSupport.h"
+#include "MainWindowTestCase.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
 #include "weapons/AttackModeChoiceWindow.h"
@@ -24,20 +25,15 @@ QString spoken(QWidget* widget, QAccessible::Text what) {
 
 } // namespace
 
-class KeyboardAccessibilityTest : public QObject {
+class KeyboardAccessibilityTest : public guitest::MainWindowTestCase {
     Q_OBJECT
-
-    QString label(const char* name) { return child<QLabel>(m_window, name)->text(); }
 
 private slots:
     void init() {
-        m_windows = std::make_unique<ui::ApplicationWindows>();
-        m_window = &m_windows->form1();
-        m_window->show();
+        openWindows();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
     }
-    void cleanup() { m_windows.reset(); }
 
     void menuCommandsHaveTheStandardShortcuts() {
         BoxRecorder boxes;
@@ -191,10 +187,6 @@ private slots:
                      ->toolTip(),
                  QString("Mindestwerte: St 81, Gs 21"));
     }
-
-private:
-    std::unique_ptr<ui::ApplicationWindows> m_windows;
-    ui::TForm1* m_window = nullptr;
 };
 
 QTEST_MAIN(KeyboardAccessibilityTest)

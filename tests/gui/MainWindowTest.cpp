@@ -1,4 +1,5 @@
 #include "GuiTestSupport.h"
+#include "MainWindowTestCase.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
 
@@ -37,19 +38,10 @@ void generateRound(ui::TForm1& window) {
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public guitest::MainWindowTestCase {
     Q_OBJECT
 
 private slots:
-    void init() {
-        m_windows = std::make_unique<ui::ApplicationWindows>();
-        m_window = &m_windows->form1();
-        m_window->show();
-    }
-    void cleanup() {
-        m_windows.reset();
-        m_window = nullptr;
-    }
 
     void startsWithTheDocumentedControlsAndTexts() {
         QCOMPARE(m_window->objectName(), QString("Form1"));
@@ -251,10 +243,6 @@ private slots:
         QCOMPARE(text(m_window, "Label23"), QString("-2147483648"));
         QCOMPARE(boxes.texts(), QStringList{"Kämpfer 2 hat verloren"});
     }
-
-private:
-    std::unique_ptr<ui::ApplicationWindows> m_windows;
-    ui::TForm1* m_window = nullptr;
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -1,4 +1,5 @@
 #include "GuiTestSupport.h"
+#include "MainWindowTestCase.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
 
@@ -10,19 +11,12 @@ using guitest::BoxRecorder;
 using guitest::child;
 using guitest::typeInto;
 
-class ValueInputTest : public QObject {
+class ValueInputTest : public guitest::MainWindowTestCase {
     Q_OBJECT
 
     QLineEdit* edit(const char* name) { return child<QLineEdit>(m_window, name); }
-    QString label(const char* name) { return child<QLabel>(m_window, name)->text(); }
 
 private slots:
-    void init() {
-        m_windows = std::make_unique<ui::ApplicationWindows>();
-        m_window = &m_windows->form1();
-        m_window->show();
-    }
-    void cleanup() { m_windows.reset(); }
 
     void textFieldsAreCopiedAsTypedIntoTheirRowsLabel() {
         BoxRecorder boxes;
@@ -125,10 +119,6 @@ private slots:
         QCOMPARE(label("Label22"), QString("30"));
         QCOMPARE(m_window->combatState().fighter1.lifePoints, 30);
     }
-
-private:
-    std::unique_ptr<ui::ApplicationWindows> m_windows;
-    ui::TForm1* m_window = nullptr;
 };
 
 QTEST_MAIN(ValueInputTest)

@@ -1,4 +1,5 @@
 #include "GuiTestSupport.h"
+#include "MainWindowTestCase.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
 #include "weapons/AttackModeChoiceWindow.h"
@@ -37,10 +38,9 @@ const FighterNames fighterNames[2] = {
 
 } // namespace
 
-class WeaponListTest : public QObject {
+class WeaponListTest : public guitest::MainWindowTestCase {
     Q_OBJECT
 
-    QString label(const char* name) { return child<QLabel>(m_window, name)->text(); }
     void setAttributes(engine::Fighter fighter, int strength, int dexterity) {
         const FighterNames& names = fighterNames[engine::indexOf(fighter)];
         setField(m_window, names.strength, QString::number(strength));
@@ -100,12 +100,6 @@ class WeaponListTest : public QObject {
     }
 
 private slots:
-    void init() {
-        m_windows = std::make_unique<ui::ApplicationWindows>();
-        m_window = &m_windows->form1();
-        m_window->show();
-    }
-    void cleanup() { m_windows.reset(); }
 
     void listShowsTheCatalogueUnsortedWithNothingSelected() {
         for (const FighterNames& names : fighterNames) {
@@ -217,10 +211,6 @@ private slots:
         QCOMPARE(label("Label11"), QString("1W6+1"));
         QCOMPARE(label("Label1"), QString("normal"));
     }
-
-private:
-    std::unique_ptr<ui::ApplicationWindows> m_windows;
-    ui::TForm1* m_window = nullptr;
 };
 
 QTEST_MAIN(WeaponListTest)
