@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ui {
 
@@ -20,6 +22,12 @@ namespace {
 
 using engine::Fighter;
 using Names = std::array<const char*, 2>;
+
+// The widths the panel was drawn with are a floor: where the font needs more room for the
+// text (a larger font, another scale factor), the text wins over the drawing.
+void setMinimumWidthAtLeast(QWidget* widget, int drawnWidth, int textWidth) {
+    widget->setMinimumWidth(std::max(drawnWidth, textWidth));
+}
 
 template <typename W> W* named(W* widget, const Names& names, Fighter fighter) {
     widget->setObjectName(QString::fromLatin1(nameFor(names, fighter)));
@@ -36,7 +44,7 @@ QComboBox* armourBox(std::string_view title, const auto& entries, QWidget* paren
     }
     box->setCurrentIndex(-1);
     box->setEditText(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
-    box->setMinimumWidth(145);
+    setMinimumWidthAtLeast(box, 145, box->sizeHint().width()); // the longest entry
     return box;
 }
 
@@ -47,7 +55,7 @@ QLabel* labelledBox(const Names& boxNames, const Names& labelNames, const QStrin
     auto* label = named(new QLabel(text, box), labelNames, fighter);
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(label);
-    box->setMinimumWidth(137);
+    setMinimumWidthAtLeast(box, 137, box->minimumSizeHint().width()); // the title
     *boxOut = box;
     return label;
 }
@@ -97,7 +105,11 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
         weaponList->addItem(QString::fromUtf8(entry.listText.data(),
                                               static_cast<qsizetype>(entry.listText.size())));
     }
-    weaponList->setMinimumSize(201, 160);
+    // Every weapon readable without scrolling sideways.
+    setMinimumWidthAtLeast(weaponList, 201,
+                           weaponList->sizeHintForColumn(0) + 2 * weaponList->frameWidth() +
+                               weaponList->verticalScrollBar()->sizeHint().width());
+    weaponList->setMinimumHeight(160);
     weaponRow->addWidget(weaponList, 1);
     auto* alternatives = new QVBoxLayout;
     improvisedButton =
@@ -105,8 +117,8 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
                                                         : QStringLiteral("Improviserte"),
                               this),
               {"Button5", "Button7"}, fighter);
-    unfamiliarButton =
-        named(new QPushButton(QStringLiteral("Unvertraute"), this), {"Button6", "Button8"}, fighter);
+    unfamiliarButton = named(new QPushButton(QStringLiteral("Unvertraute"), this),
+                             {"Button6", "Button8"}, fighter);
     alternatives->addWidget(improvisedButton);
     alternatives->addWidget(unfamiliarButton);
     alternatives->addStretch(1);
@@ -116,8 +128,9 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     auto* armourRow = new QGridLayout;
     armourClassBox = named(armourBox(weapons::armourClassTitle, weapons::armourClassEntries, this),
                            {"ComboBox1", "ComboBox2"}, fighter);
-    protectionBox = named(armourBox(weapons::protectionValueTitle, weapons::protectionValueEntries, this),
-                          {"ComboBox3", "ComboBox4"}, fighter);
+    protectionBox =
+        named(armourBox(weapons::protectionValueTitle, weapons::protectionValueEntries, this),
+              {"ComboBox3", "ComboBox4"}, fighter);
     protectionBox->setVisible(false);
     // Both boxes share one cell: exactly one of them shows at a time.
     armourRow->addWidget(armourClassBox, 0, 0);
@@ -130,7 +143,6 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     fireSensitive = named(new QCheckBox(QStringLiteral("Kämpfer ist feuerempfindlich"), this),
                           {"CheckBox3", "CheckBox4"}, fighter);
     column->addWidget(fireSensitive);
-    column->addStretch(1);
 
     auto* chosen = new QHBoxLayout;
     QGroupBox* damageBox = nullptr;
@@ -138,9 +150,9 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     damageCode = labelledBox({"GroupBox4", "GroupBox5"}, {"Label11", "Label41"},
                              QStringLiteral("gewählter Schaden:"), QStringLiteral("0"), fighter,
                              this, &damageBox);
-    attackType = labelledBox({"GroupBox6", "GroupBox7"}, {"Label1", "Label10"},
-                             QStringLiteral("Angriffstyp:"), QString(), fighter, this,
-                             &attackTypeBox);
+    attackType =
+        labelledBox({"GroupBox6", "GroupBox7"}, {"Label1", "Label10"},
+                    QStringLiteral("Angriffstyp:"), QString(), fighter, this, &attackTypeBox);
     chosen->addWidget(damageBox, 1);
     chosen->addWidget(attackTypeBox, 1);
     column->addLayout(chosen);

@@ -4,6 +4,8 @@
 #include "toolkit/HandlerGuard.h"
 #include "toolkit/SafeApplication.h"
 
+#include <QIcon>
+
 namespace ui {
 
 ApplicationWindows::ApplicationWindows() : m_form1(std::make_unique<TForm1>()) {}
@@ -12,6 +14,10 @@ ApplicationWindows::~ApplicationWindows() = default;
 
 int runApplication(int& argc, char** argv) {
     toolkit::SafeApplication application(argc, argv);
+    // Desktops match the window to its launcher entry by this id (Wayland) and show the
+    // die in the task bar; the icon comes from the compiled-in resources.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TORVENN_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" TORVENN_APP_ID "-256.png")));
     toolkit::guarded([] {
         ApplicationWindows windows;
         windows.form1().showMaximized();
