@@ -1,4 +1,10 @@
 # The Debian packages each task needs; sourced by the other scripts.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev)
-TEST_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev)
+# The desktop file and AppStream validators run as tests.
+TEST_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev desktop-file-utils appstream)
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" libbenchmark-dev)
+# cpack's dependency scan (dpkg-shlibdeps) and `file`.
+PACKAGE_PACKAGES=("${BUILD_PACKAGES[@]}" dpkg-dev file)
+# The program on a virtual screen, and a look at its windows.
+DISPLAY_PACKAGES=(xvfb xauth x11-utils)
+SCREENSHOT_PACKAGES=("${TEST_PACKAGES[@]}" "${DISPLAY_PACKAGES[@]}")

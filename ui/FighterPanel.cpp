@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ui {
 
@@ -23,6 +24,12 @@ namespace {
 
 using engine::Fighter;
 using Names = std::array<const char*, 2>;
+
+// The widths the panel was drawn with are a floor: where the font needs more room for the
+// text (a larger font, another scale factor), the text wins over the drawing.
+void setMinimumWidthAtLeast(QWidget* widget, int drawnWidth, int textWidth) {
+    widget->setMinimumWidth(std::max(drawnWidth, textWidth));
+}
 
 template <typename W> W* named(W* widget, const Names& names, Fighter fighter) {
     widget->setObjectName(QString::fromLatin1(nameFor(names, fighter)));
@@ -39,7 +46,7 @@ QComboBox* armourBox(std::string_view title, const auto& entries, QWidget* paren
     }
     box->setCurrentIndex(-1);
     box->setEditText(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
-    box->setMinimumWidth(145);
+    setMinimumWidthAtLeast(box, 145, box->sizeHint().width()); // the longest entry
     return box;
 }
 
@@ -50,7 +57,7 @@ QLabel* labelledBox(const Names& boxNames, const Names& labelNames, const QStrin
     auto* label = named(new QLabel(text, box), labelNames, fighter);
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(label);
-    box->setMinimumWidth(137);
+    setMinimumWidthAtLeast(box, 137, box->minimumSizeHint().width()); // the title
     *boxOut = box;
     return label;
 }
@@ -107,11 +114,12 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
         auto* item = new QListWidgetItem(toolkit::toQString(entry.listText), weaponList);
         item->setToolTip(toolkit::toQString(weapons::catalogueHint(entry)));
     }
-    // Wide enough for the longest weapon, tall enough to see a good part of the list.
+    // Every weapon readable without scrolling sideways.
     weaponList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    weaponList->setMinimumSize(weaponList->sizeHintForColumn(0) + 2 * weaponList->frameWidth() +
-                                   weaponList->verticalScrollBar()->sizeHint().width() + 4,
-                               12 * weaponList->sizeHintForRow(0));
+    setMinimumWidthAtLeast(weaponList, 201,
+                           weaponList->sizeHintForColumn(0) + 2 * weaponList->frameWidth() +
+                               weaponList->verticalScrollBar()->sizeHint().width());
+    weaponList->setMinimumHeight(160);
     weaponRow->addWidget(weaponList, 1);
     auto* alternatives = new QVBoxLayout;
     improvisedButton =
@@ -145,7 +153,6 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     fireSensitive = named(new QCheckBox(QStringLiteral("Kämpfer ist feuerempfindlich"), this),
                           {"CheckBox3", "CheckBox4"}, fighter);
     column->addWidget(fireSensitive);
-    column->addStretch(1);
 
     auto* chosen = new QHBoxLayout;
     QGroupBox* damageBox = nullptr;

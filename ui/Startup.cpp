@@ -5,6 +5,8 @@
 #include "toolkit/SafeApplication.h"
 #include "weapons/ChoiceWindows.h"
 
+#include <QIcon>
+
 namespace ui {
 
 ApplicationWindows::ApplicationWindows()
@@ -17,6 +19,10 @@ ApplicationWindows::~ApplicationWindows() = default;
 
 int runApplication(int& argc, char** argv) {
     toolkit::SafeApplication application(argc, argv);
+    // Desktops match the window to its launcher entry by this id (Wayland) and show the
+    // die in the task bar; the icon comes from the compiled-in resources.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TORVENN_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" TORVENN_APP_ID "-256.png")));
     toolkit::guarded([] {
         ApplicationWindows windows;
         windows.form1().showMaximized();

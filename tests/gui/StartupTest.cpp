@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -35,6 +37,8 @@ void closeMainWindowOnceShown() {
         }
         check(mainWindow != nullptr, "the main window exists");
         check(visible == 1, "only the main window is visible");
+        check(!QApplication::windowIcon().pixmap(32, 32).isNull(),
+              "the window icon comes from the compiled-in resources");
         if (mainWindow != nullptr) {
             check(mainWindow->isVisible(), "the main window is shown");
             check(mainWindow->windowState().testFlag(Qt::WindowMaximized),

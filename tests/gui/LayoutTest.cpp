@@ -1,0 +1,202 @@
+// The main window in the middle of a fight, at its smallest size and at common screen
+// sizes: every text shows in full, every control lies inside its panel and no two
+// controls lie on top of each other. CTest runs it at 96 dpi and again with
+// QT_SCALE_FACTOR=2, where text is measured at twice the resolution.
+#include "GuiTestSupport.h"
+#include "ui/Startup.h"
+#include "ui/TForm1.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QtTest>
+#include <memory>
+
+using guitest::BoxRecorder;
+using guitest::child;
+
+namespace {
+
+QString describe(const QWidget* widget) {
+    return QStringLiteral("%1 (%2)").arg(widget->objectName(),
+                                         QString::fromLatin1(widget->metaObject()->className()));
+}
+
+QString sizeText(const QSize& size) {
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
+// The containers whose children the program places itself. What lies inside Qt's own
+// composite controls (a list's scroll bars, an editable combo box's field) is Qt's affair.
+bool placesItsOwnChildren(const QWidget* widget) {
+    return qobject_cast<const QMainWindow*>(widget) != nullptr ||
+           qobject_cast<const QGroupBox*>(widget) != nullptr ||
+           widget->objectName() == QLatin1String("centralWidget");
+}
+
+QList<QWidget*> visibleChildren(const QWidget* parent) {
+    QList<QWidget*> result;
+    for (QWidget* widget : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (widget->isVisible() && !widget->isWindow()) {
+            result << widget;
+        }
+    }
+    return result;
+}
+
+// What a control needs to show all of its text, or an empty size if it holds none.
+QSize neededForText(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        return label->wordWrap() ? label->minimumSizeHint() : label->sizeHint();
+    }
+    if (qobject_cast<const QAbstractButton*>(widget) != nullptr ||
+        qobject_cast<const QMenuBar*>(widget) != nullptr) {
+        return widget->sizeHint();
+    }
+    if (const auto* box = qobject_cast<const QComboBox*>(widget)) {
+        // Wide enough for its longest entry, whichever gets chosen.
+        return box->sizeHint();
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        return {edit->minimumSizeHint().width(), edit->sizeHint().height()};
+    }
+    if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
+        return group->minimumSizeHint(); // the title and everything inside
+    }
+    return {};
+}
+
+QStringList problemsOf(const QWidget* widget) {
+    QStringList problems;
+    const QSize needed = neededForText(widget);
+    if (needed.isValid() &&
+        (widget->width() < needed.width() || widget->height() < needed.height())) {
+        problems << QStringLiteral("%1 is %2 but needs %3 for its text")
+                        .arg(describe(widget), sizeText(widget->size()), sizeText(needed));
+    }
+    if (const auto* list = qobject_cast<const QListWidget*>(widget)) {
+        const int widest = list->sizeHintForColumn(0);
+        if (list->viewport()->width() < widest) {
+            problems << QStringLiteral("%1 shows %2 pixels of entries %3 pixels wide")
+                            .arg(describe(widget))
+                            .arg(list->viewport()->width())
+                            .arg(widest);
+        }
+    }
+    return problems;
+}
+
+// Walks every container the program fills and collects what is cut off or overlaps.
+QStringList layoutProblems(const QWidget* container) {
+    QStringList problems;
+    const QList<QWidget*> children = visibleChildren(container);
+    for (qsizetype i = 0; i < children.size(); ++i) {
+        const QWidget* widget = children[i];
+        if (!container->rect().contains(widget->geometry())) {
+            problems << QStringLiteral("%1 reaches outside %2")
+                            .arg(describe(widget), describe(container));
+        }
+        for (qsizetype j = i + 1; j < children.size(); ++j) {
+            if (widget->geometry().intersects(children[j]->geometry())) {
+                problems << QStringLiteral("%1 overlaps %2")
+                                .arg(describe(widget), describe(children[j]));
+            }
+        }
+        problems << problemsOf(widget);
+        if (placesItsOwnChildren(widget)) {
+            problems << layoutProblems(widget);
+        }
+    }
+    return problems;
+}
+
+} // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        m_windows = std::make_unique<ui::ApplicationWindows>();
+        m_window = &m_windows->form1();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+
+        // Values typed in, both weapons chosen and a few rounds played, so the panels
+        // hold what they hold in the middle of a fight.
+        QTest::mouseClick(child<QPushButton>(m_window, "Button2"), Qt::LeftButton);
+        child<QLabel>(m_window, "Label11")->setText("1W6");
+        child<QLabel>(m_window, "Label41")->setText("1W6+1");
+        child<QLabel>(m_window, "Label1")->setText("normal");
+        child<QLabel>(m_window, "Label10")->setText("normal");
+        for (int round = 0; round < 3; ++round) {
+            QTest::mouseClick(child<QPushButton>(m_window, "Button1"), Qt::LeftButton);
+        }
+        QCOMPARE(child<QLabel>(m_window, "Label64")->text(),
+                 QString("Es ist die 3 Runde des Kampfes"));
+    }
+
+    void cleanupTestCase() { m_windows.reset(); }
+
+    void measuresAtTheIntendedResolution() {
+        // Text is laid out for 96 dpi; a scale factor multiplies the device pixels only.
+        QCOMPARE(m_window->logicalDpiX(), 96);
+        const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
+        QCOMPARE(m_window->devicePixelRatioF(), scale.isEmpty() ? 1.0 : scale.toDouble());
+    }
+
+    void everyTextFitsAndNothingOverlaps_data() {
+        QTest::addColumn<QSize>("requested");
+        QTest::newRow("smallest the layout allows") << QSize(0, 0);
+        QTest::newRow("small laptop") << QSize(1280, 720);
+        QTest::newRow("full HD") << QSize(1920, 1080);
+    }
+
+    void everyTextFitsAndNothingOverlaps() {
+        QFETCH(QSize, requested);
+        const QSize expected = requested.expandedTo(m_window->minimumSizeHint());
+        m_window->resize(expected);
+        QTRY_COMPARE(m_window->size(), expected);
+        QApplication::processEvents();
+
+        const QStringList problems = layoutProblems(m_window);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void theCheckSeesACutOffText() {
+        // A label squeezed below its text's width must be reported, or the test above
+        // proves nothing.
+        auto* label = child<QLabel>(m_window, "Label27");
+        label->setMaximumWidth(label->sizeHint().width() / 2);
+        QApplication::processEvents();
+        const QStringList problems = layoutProblems(m_window);
+        label->setMaximumWidth(QWIDGETSIZE_MAX);
+        QApplication::processEvents();
+        QVERIFY(problems.filter(QStringLiteral("Label27")).size() == 1);
+    }
+
+    void theCheckSeesOverlappingControls() {
+        auto* roundButton = child<QPushButton>(m_window, "Button1");
+        roundButton->move(child<QPushButton>(m_window, "Button2")->pos());
+        const QStringList problems = layoutProblems(m_window);
+        m_window->centralWidget()->layout()->invalidate();
+        m_window->centralWidget()->layout()->activate();
+        QVERIFY2(problems.filter(QStringLiteral("overlaps")).size() >= 1,
+                 qPrintable(problems.join(QLatin1Char('\n'))));
+        QVERIFY(layoutProblems(m_window).isEmpty());
+    }
+
+private:
+    BoxRecorder m_boxes; // no box may wait for a click
+    std::unique_ptr<ui::ApplicationWindows> m_windows;
+    ui::TForm1* m_window = nullptr;
+};
+
+QTEST_MAIN(LayoutTest)
+#include "LayoutTest.moc"

@@ -1,0 +1,156 @@
+// Plays the first rounds of a fight in the real main window and saves a picture of it:
+//
+//     kampfgenerator-screenshot [--rounds N] [--size WxH|minimum] OUTPUT.png
+//
+// Everything goes through the window's own controls, found by their object names, so the
+// picture shows what a user sees after the same clicks.
+#include "toolkit/MessageBox.h"
+#include "ui/Startup.h"
+#include "ui/TForm1.h"
+#include "weapons/WeaponCatalogue.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+#include <variant>
+
+namespace {
+
+template <typename T> T* child(const QWidget& root, const char* name) {
+    T* found = root.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        std::fprintf(stderr, "control %s not found\n", name);
+        std::exit(EXIT_FAILURE);
+    }
+    return found;
+}
+
+struct WeaponChoice {
+    const char* list;
+    const char* damageLabel;
+    const char* attackTypeLabel;
+    std::string_view weapon;
+};
+
+std::string_view damageCodeOf(std::string_view weapon) {
+    for (const weapons::WeaponEntry& entry : weapons::weaponCatalogue) {
+        if (entry.listText == weapon) {
+            return std::get<weapons::FixedDamage>(entry.outcome).damageCode;
+        }
+    }
+    std::fprintf(stderr, "no weapon %.*s\n", static_cast<int>(weapon.size()), weapon.data());
+    std::exit(EXIT_FAILURE);
+}
+
+// Clicks the weapon in the fighter's list. Where the list does not react to clicks, the
+// labels are written as the choice of a one-damage weapon writes them.
+void chooseWeapon(QWidget& window, const WeaponChoice& choice) {
+    auto* list = child<QListWidget>(window, choice.list);
+    const QString text =
+        QString::fromUtf8(choice.weapon.data(), static_cast<qsizetype>(choice.weapon.size()));
+    const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
+    if (items.isEmpty()) {
+        std::fprintf(stderr, "%s lacks %s\n", choice.list, qPrintable(text));
+        std::exit(EXIT_FAILURE);
+    }
+    list->scrollToItem(items.front());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(items.front()).center());
+
+    auto* damage = child<QLabel>(window, choice.damageLabel);
+    const std::string_view code = damageCodeOf(choice.weapon);
+    if (damage->text().toStdString() != code) {
+        std::fprintf(stderr, "%s did not take the click; writing the choice directly\n",
+                     choice.list);
+        damage->setText(QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())));
+        child<QLabel>(window, choice.attackTypeLabel)->setText(QStringLiteral("normal"));
+    }
+}
+
+// "1280x720", or "minimum" for the smallest size the layout allows.
+QSize parseSize(const QString& text, const QWidget& window) {
+    if (text == QLatin1String("minimum")) {
+        return window.minimumSizeHint();
+    }
+    const QStringList parts = text.split(QLatin1Char('x'));
+    bool widthValid = false;
+    bool heightValid = false;
+    const QSize size = parts.size() == 2
+                           ? QSize(parts[0].toInt(&widthValid), parts[1].toInt(&heightValid))
+                           : QSize();
+    if (!widthValid || !heightValid || size.isEmpty()) {
+        std::fprintf(stderr, "--size takes WIDTHxHEIGHT or minimum, not %s\n", qPrintable(text));
+        std::exit(EXIT_FAILURE);
+    }
+    return size.expandedTo(window.minimumSizeHint());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Plays the first rounds of a fight and saves a picture of the window."));
+    parser.addHelpOption();
+    const QCommandLineOption roundsOption(QStringLiteral("rounds"),
+                                          QStringLiteral("Rounds to play (default 3)."),
+                                          QStringLiteral("N"), QStringLiteral("3"));
+    // About a maximised window on a small laptop screen.
+    const QCommandLineOption sizeOption(
+        QStringLiteral("size"),
+        QStringLiteral("Window size in logical pixels, or \"minimum\" (default 1280x720)."),
+        QStringLiteral("WxH"), QStringLiteral("1280x720"));
+    parser.addOptions({roundsOption, sizeOption});
+    parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("The PNG to write."));
+    parser.process(application);
+    if (parser.positionalArguments().size() != 1) {
+        parser.showHelp(EXIT_FAILURE);
+    }
+    const QString output = parser.positionalArguments().front();
+    bool roundsValid = false;
+    const int rounds = parser.value(roundsOption).toInt(&roundsValid);
+    if (!roundsValid || rounds < 0) {
+        std::fprintf(stderr, "--rounds takes a whole number of at least 0\n");
+        return EXIT_FAILURE;
+    }
+
+    // A box would wait for a click nobody makes; say what it said instead.
+    toolkit::installBoxAnswerer([](const toolkit::ShownBox& box) {
+        std::fprintf(stderr, "box \"%s\": %s\n", qPrintable(box.title), qPrintable(box.text));
+    });
+
+    ui::ApplicationWindows windows;
+    ui::TForm1& window = windows.form1();
+    window.resize(parseSize(parser.value(sizeOption), window));
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "the main window was not shown\n");
+        return EXIT_FAILURE;
+    }
+
+    QTest::mouseClick(child<QPushButton>(window, "Button2"), Qt::LeftButton);
+    chooseWeapon(window, {"ListBox1", "Label11", "Label1", "Kurzschwert (1W6)"});
+    chooseWeapon(window, {"ListBox2", "Label41", "Label10", "Langschwert (1W6+1)"});
+    auto* roundButton = child<QPushButton>(window, "Button1");
+    for (int round = 0; round < rounds && roundButton->isEnabled(); ++round) {
+        QTest::mouseClick(roundButton, Qt::LeftButton);
+    }
+    QApplication::processEvents();
+
+    if (!window.grab().save(output)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(output));
+        return EXIT_FAILURE;
+    }
+    std::printf("%s: \"%s\", %dx%d logical pixels at scale %g\n", qPrintable(output),
+                qPrintable(child<QLabel>(window, "Label64")->text()), window.width(),
+                window.height(), window.devicePixelRatioF());
+    return EXIT_SUCCESS;
+}
