@@ -41,6 +41,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (const std::filesystem::path& file : files) {
+        // Named before it runs, so a failing input shows in the test output.
+        std::printf("%s\n", file.filename().c_str());
+        std::fflush(stdout);
         std::ifstream stream(file, std::ios::binary);
         if (!stream) {
             std::fprintf(stderr, "cannot read %s\n", file.c_str());

@@ -2,8 +2,8 @@
 # Builds the fuzz targets with clang, AddressSanitizer and UndefinedBehaviorSanitizer, and
 # runs each one for the given number of seconds (30 unless given), starting from the kept
 # corpus in fuzz/corpus/<target>. A crash, a sanitizer report or a broken invariant fails
-# the run and leaves the input in build/fuzz/artifacts/. With --keep, the inputs that
-# reached new code are merged into the kept corpus afterwards (for longer runs by hand).
+# the run and leaves the input in build/fuzz/artifacts/. With --keep, the inputs that reach
+# code the kept corpus does not are merged into it afterwards (for longer runs by hand).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=30
@@ -41,7 +41,7 @@ for target in "${targets[@]}"; do
         failed=$((failed + 1))
     fi
     if [ "$keep" = true ]; then
-        build/fuzz/fuzz/"${target}"_fuzzer -merge=1 "fuzz/corpus/$target" "$work" >>"$log" 2>&1
+        build/fuzz/fuzz/"${target}"_fuzzer -merge=1 -use_counters=0 "fuzz/corpus/$target" "$work" >>"$log" 2>&1
         echo "Kept corpus of $target: $(find "fuzz/corpus/$target" -type f | wc -l) inputs"
     fi
 done
