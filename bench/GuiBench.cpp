@@ -10,7 +10,6 @@
 #include "ui/TForm1.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
