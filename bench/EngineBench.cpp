@@ -1,3 +1,4 @@
+#include "Targets.h"
 #include "engine/CombatState.h"
 #include "engine/DiceGenerator.h"
 #include "engine/Round.h"
@@ -75,3 +76,24 @@ void thousandRoundsOfFights(benchmark::State& bench) {
 BENCHMARK(thousandRoundsOfFights);
 
 } // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    bench::FigureKeeper figures;
+    benchmark::RunSpecifiedBenchmarks(&figures);
+    benchmark::Shutdown();
+
+    const auto* round = figures.find("engineRound");
+    const auto* fights = figures.find("thousandRoundsOfFights");
+    std::printf("\n");
+    const bool met = bench::reportTarget("one engine round", round != nullptr,
+                                         round != nullptr ? round->seconds * 1e6 : 0, 1.0, "us");
+    if (fights != nullptr) {
+        std::printf("a thousand rounds of fights: %.3f us, %.1f ns per round\n",
+                    fights->seconds * 1e6, fights->seconds * 1e9 / 1000);
+    }
+    return met ? 0 : 1;
+}

@@ -17,3 +17,12 @@ endif()
 function(torvenn_plain_cpp target)
     set_target_properties(${target} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
 endfunction()
+
+option(TORVENN_BUILD_FUZZERS "Build the libFuzzer targets (needs clang)" OFF)
+if(TORVENN_BUILD_FUZZERS)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "TORVENN_BUILD_FUZZERS needs clang; configure with -DCMAKE_CXX_COMPILER=clang++")
+    endif()
+    # Coverage feedback from all of the program's code, not only from the fuzz targets.
+    target_compile_options(torvenn_common INTERFACE -fsanitize=fuzzer-no-link)
+endif()

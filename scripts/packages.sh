@@ -2,6 +2,8 @@
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev)
 # The desktop file and AppStream validators run as tests.
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev desktop-file-utils appstream)
+# The fuzz targets need clang and its libFuzzer and sanitizer runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" libbenchmark-dev)
 # cpack's dependency scan (dpkg-shlibdeps) and `file`.
 PACKAGE_PACKAGES=("${BUILD_PACKAGES[@]}" dpkg-dev file)

@@ -1,0 +1,191 @@
+// Benchmarks through the real windows, headless: one round through the main window,
+// creating all windows of the program, and start-up and resident memory in fresh
+// processes, each next to a bare Qt main window as the baseline of the same run.
+#include "ProbeProcess.h"
+#include "Targets.h"
+#include "engine/RoundWindow.h"
+#include "toolkit/MessageBox.h"
+#include "toolkit/SafeApplication.h"
+#include "ui/Startup.h"
+#include "ui/TForm1.h"
+
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+namespace {
+
+using engine::PanelLabel;
+
+constexpr double kibPerMib = 1024.0;
+
+// Standard values for both fighters, a "1W6" weapon and attack type "normal" each, as if
+// the user had pressed "Standartwerte für jeden Kämpfer" and picked a weapon.
+void prepareFight(ui::TForm1& window) {
+    window.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    window.setLabelText(PanelLabel::Label11, "1W6");
+    window.setLabelText(PanelLabel::Label41, "1W6");
+    window.setLabelText(PanelLabel::Label1, "normal");
+    window.setLabelText(PanelLabel::Label10, "normal");
+}
+
+// Life and endurance points back to 15 before a round could bring either fighter to 3, so the fight
+// never ends and every round is an ordinary one.
+void keepFightGoing(ui::TForm1& window) {
+    const engine::CombatState& state = window.combatState();
+    if (state.fighter1.lifePoints < 10 || state.fighter2.lifePoints < 10) {
+        for (const PanelLabel label :
+             {PanelLabel::Label22, PanelLabel::Label23, PanelLabel::Label25, PanelLabel::Label26}) {
+            window.setLabelText(label, "15");
+        }
+    }
+}
+
+// One press of "Eine Runde generieren" on the shown main window. With painted set, the
+// event loop also repaints what the round changed.
+void roundThroughMainWindow(benchmark::State& state, bool painted) {
+    int boxes = 0;
+    toolkit::installBoxAnswerer([&boxes](const toolkit::ShownBox&) { ++boxes; });
+    ui::ApplicationWindows windows;
+    ui::TForm1& window = windows.form1();
+    window.show();
+    QCoreApplication::processEvents();
+    prepareFight(window);
+    auto* roundButton = window.findChild<QPushButton*>(QStringLiteral("Button1"));
+
+    for (auto _ : state) {
+        roundButton->click();
+        if (painted) {
+            QCoreApplication::processEvents();
+        }
+        keepFightGoing(window);
+    }
+    toolkit::removeBoxAnswerer();
+    if (boxes != 0 || !roundButton->isEnabled()) {
+        state.SkipWithError("the fight ended or a box was shown");
+    }
+}
+
+void guiRound(benchmark::State& state) {
+    roundThroughMainWindow(state, false);
+}
+BENCHMARK(guiRound);
+
+void guiRoundPainted(benchmark::State& state) {
+    roundThroughMainWindow(state, true);
+}
+BENCHMARK(guiRoundPainted);
+
+// Creating every window of the program in a running application, without showing them.
+void createApplicationWindows(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        auto windows = std::make_unique<ui::ApplicationWindows>();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        windows.reset();
+    }
+}
+BENCHMARK(createApplicationWindows)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+void createBareMainWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        auto window = std::make_unique<QMainWindow>();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        window.reset();
+    }
+}
+BENCHMARK(createBareMainWindow)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// A fresh process from its start to its windows created, and its resident memory then
+// and once the main window is shown.
+void startupInFreshProcess(benchmark::State& state, const char* probe) {
+    double createdKiB = 0;
+    double shownKiB = 0;
+    try {
+        for (auto _ : state) {
+            const bench::ProbeRun run = bench::runProbe(probe);
+            state.SetIterationTime(run.secondsToCreated);
+            createdKiB += static_cast<double>(run.createdKiB);
+            shownKiB += static_cast<double>(run.shownKiB);
+        }
+    } catch (const std::exception& error) {
+        state.SkipWithError(error.what());
+        return;
+    }
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["createdMiB"] = createdKiB / iterations / kibPerMib;
+    state.counters["shownMiB"] = shownKiB / iterations / kibPerMib;
+}
+
+void startupToAllWindowsCreated(benchmark::State& state) {
+    startupInFreshProcess(state, TORVENN_APPLICATION_PROBE);
+}
+BENCHMARK(startupToAllWindowsCreated)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+void startupBareQtMainWindow(benchmark::State& state) {
+    startupInFreshProcess(state, TORVENN_BARE_QT_PROBE);
+}
+BENCHMARK(startupBareQtMainWindow)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+bool reportTargets(const bench::FigureKeeper& figures) {
+    const auto* round = figures.find("guiRound");
+    const auto* application = figures.find("startupToAllWindowsCreated");
+    const auto* bare = figures.find("startupBareQtMainWindow");
+    const bool startupMeasured = application != nullptr && bare != nullptr;
+    std::printf("\n");
+    bool met = bench::reportTarget("one round through the main window", round != nullptr,
+                                   round != nullptr ? round->seconds * 1e6 : 0, 100.0, "us");
+    met = bench::reportTarget("start-up / bare Qt start-up", startupMeasured,
+                              startupMeasured ? application->seconds / bare->seconds : 0, 1.25,
+                              "x") &&
+          met;
+    for (const char* stage : {"createdMiB", "shownMiB"}) {
+        const double extra = figures.counter("startupToAllWindowsCreated", stage) -
+                             figures.counter("startupBareQtMainWindow", stage);
+        const std::string what = std::string("resident memory over bare Qt, ") +
+                                 (stage == std::string("createdMiB") ? "created" : "shown");
+        met = bench::reportTarget(what.c_str(), startupMeasured, extra, 8.0, "MiB") && met;
+    }
+    if (startupMeasured) {
+        std::printf("start-up: %.2f ms against %.2f ms for bare Qt; resident memory once shown: "
+                    "%.1f MiB against %.1f MiB\n",
+                    application->seconds * 1e3, bare->seconds * 1e3,
+                    figures.counter("startupToAllWindowsCreated", "shownMiB"),
+                    figures.counter("startupBareQtMainWindow", "shownMiB"));
+    }
+    return met;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Headless unless told otherwise; the probe processes inherit it.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    toolkit::SafeApplication application(argc, argv);
+    bench::FigureKeeper figures;
+    benchmark::RunSpecifiedBenchmarks(&figures);
+    benchmark::Shutdown();
+    return reportTargets(figures) ? 0 : 1;
+}
