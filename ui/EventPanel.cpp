@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -46,6 +47,15 @@ const std::array<Block, 4>& blocks() {
 QLabel* namedLabel(const char* name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
+    // Value labels show what was typed into the edits, character for character: never
+    // as markup (which could also name files to load), and never widening the window.
+    // Every label of the panel is as wide as its first text or the widest whole number
+    // and cuts off anything longer.
+    label->setTextFormat(Qt::PlainText);
+    const QFontMetrics metrics = label->fontMetrics();
+    label->setMinimumWidth(std::max(label->sizeHint().width(),
+                                    metrics.horizontalAdvance(QStringLiteral("-2147483648"))));
+    label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
     return label;
 }
 
