@@ -1,5 +1,6 @@
 #pragma once
 
+#include "IntegerText.h"
 #include "MessageBox.h"
 
 #include <QString>
@@ -13,6 +14,9 @@ namespace toolkit {
 template <typename Handler> void guarded(Handler&& handler) noexcept {
     try {
         handler();
+    } catch (const ConversionError& error) {
+        const std::string& message = error.message();
+        showErrorBox(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
     } catch (const std::exception& error) {
         showErrorBox(QString::fromUtf8(error.what()));
     } catch (...) {

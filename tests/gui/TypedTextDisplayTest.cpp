@@ -91,6 +91,18 @@ private slots:
         QCOMPARE(format, Qt::PlainText);
     }
 
+    void aNulCharacterDoesNotCutTheErrorMessageShort() {
+        BoxRecorder boxes;
+        const QString pasted = QStringLiteral("1") + QChar(0) + QStringLiteral("5");
+        setField(m_window, "Edit9", pasted);
+        QCOMPARE(label("Label23")->text(), pasted);
+        QTest::mouseClick(child<QPushButton>(m_window, "Button1"), Qt::LeftButton);
+        QCOMPARE(boxes.boxes().size(), std::size_t{1});
+        QCOMPARE(boxes.boxes().front().kind, toolkit::ShownBox::Kind::Error);
+        QCOMPARE(boxes.boxes().front().text,
+                 QStringLiteral("'%1' ist kein gültiger Integerwert.").arg(pasted));
+    }
+
 private:
     std::unique_ptr<ui::ApplicationWindows> m_windows;
     ui::TForm1* m_window = nullptr;
