@@ -1,11 +1,22 @@
 #pragma once
 
+#include "IntegerText.h"
 #include "MessageBox.h"
 
 #include <QString>
 #include <exception>
 
 namespace toolkit {
+
+// The whole message of an error. A conversion error keeps its text in full, since what()
+// ends at the first NUL character that pasted text may hold.
+inline QString errorMessage(const std::exception& error) {
+    if (const auto* conversion = dynamic_cast<const ConversionError*>(&error)) {
+        const std::string& message = conversion->message();
+        return QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+    }
+    return QString::fromUtf8(error.what());
+}
 
 // Runs an event handler and reports anything it throws in the error box, so that no
 // exception ever crosses a signal-slot connection. What the handler did before the
@@ -14,7 +25,7 @@ template <typename Handler> void guarded(Handler&& handler) noexcept {
     try {
         handler();
     } catch (const std::exception& error) {
-        showErrorBox(QString::fromUtf8(error.what()));
+        showErrorBox(errorMessage(error));
     } catch (...) {
         showErrorBox(QString());
     }

@@ -30,7 +30,7 @@ int digitValue(char c, int base) {
 } // namespace
 
 ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error(conversionMessage(text)) {}
+    : std::runtime_error(conversionMessage(text)), m_message(conversionMessage(text)) {}
 
 std::optional<std::int32_t> tryParseInteger(std::string_view text) {
     std::size_t pos = 0;

@@ -12,6 +12,12 @@ namespace toolkit {
 class ConversionError : public std::runtime_error {
 public:
     explicit ConversionError(std::string_view text);
+
+    // The whole message. what() ends at the first NUL, which typed text may contain.
+    const std::string& message() const { return m_message; }
+
+private:
+    std::string m_message;
 };
 
 // Whole-number conversion used for every number that crosses the user interface:

@@ -25,6 +25,8 @@ void execBox(QMessageBox::Icon icon, const QString& text, const QString& title,
              QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MessageBox"));
+    // The error box repeats typed text; it shows as it is, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

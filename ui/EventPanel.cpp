@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -89,6 +90,17 @@ const std::array<Block, 4>& blocks() {
 QLabel* namedLabel(const char* name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// Value labels show what was typed into the edits, character for character: never as
+// markup (which could also name files to load), and never widening the window. Each is
+// as wide as the widest whole number and cuts off anything longer.
+QLabel* valueLabel(const char* name, QWidget* parent) {
+    QLabel* label = namedLabel(name, QStringLiteral("0"), parent);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("-2147483648")));
+    label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
     return label;
 }
 
@@ -108,8 +120,7 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
             grid->addWidget(namedLabel(c.heading, QString::fromUtf8(c.headingText), this), row,
                             column + 1);
             for (int fighter = 0; fighter < 2; ++fighter) {
-                QLabel* value = namedLabel(c.values[static_cast<std::size_t>(fighter)],
-                                           QStringLiteral("0"), this);
+                QLabel* value = valueLabel(c.values[static_cast<std::size_t>(fighter)], this);
                 value->setAccessibleName(QStringLiteral("%1, %2").arg(
                     fighterCaptions[static_cast<std::size_t>(fighter)].chopped(1),
                     QString::fromUtf8(c.spokenName)));

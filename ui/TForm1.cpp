@@ -237,7 +237,7 @@ void TForm1::Button1Click() {
         report = engine::generateRound(m_state, m_dice, *this);
     } catch (const std::exception& error) {
         // Logged here, reported by the error box like any error that leaves a handler.
-        m_fightLog->addFailedRound(m_state.roundNumber, QString::fromUtf8(error.what()));
+        m_fightLog->addFailedRound(m_state.roundNumber, toolkit::errorMessage(error));
         throw;
     }
     m_fightLog->addRound(report);

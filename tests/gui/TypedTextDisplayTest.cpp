@@ -1,0 +1,112 @@
+#include "GuiTestSupport.h"
+#include "ui/Startup.h"
+#include "ui/TForm1.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QtTest>
+#include <memory>
+
+using guitest::BoxRecorder;
+using guitest::child;
+using guitest::setField;
+
+// Whatever the user types reaches the event panel as it is. It must show there as the
+// literal text, and no length of it may change the window.
+class TypedTextDisplayTest : public QObject {
+    Q_OBJECT
+
+    QLabel* label(const char* name) { return child<QLabel>(m_window, name); }
+    // Each nested layout passes its request for more room one event later.
+    static void settleLayouts() {
+        for (int level = 0; level < 5; ++level) {
+            QApplication::processEvents();
+        }
+    }
+    static int literalWidth(const QLabel* label, const QString& text) {
+        return label->fontMetrics().horizontalAdvance(text);
+    }
+
+private slots:
+    void init() {
+        m_windows = std::make_unique<ui::ApplicationWindows>();
+        m_window = &m_windows->form1();
+        m_window->show();
+        settleLayouts();
+    }
+    void cleanup() { m_windows.reset(); }
+
+    void tenThousandDigitsLeaveTheWindowAsItWas() {
+        BoxRecorder boxes;
+        const QSize before = m_window->size();
+        const QWidget* panel = child<QWidget>(m_window, "GroupBox3");
+        const QSize panelBefore = panel->minimumSizeHint();
+        const QString digits(10000, QLatin1Char('9'));
+        for (const char* edit :
+             {"Edit1", "Edit2", "Edit3", "Edit4", "Edit8", "Edit9", "Edit10", "Edit11"}) {
+            setField(m_window, edit, digits);
+        }
+        settleLayouts();
+        QCOMPARE(label("Label22")->text(), digits);
+        QCOMPARE(label("Label59")->text(), digits);
+        // The room the panel asks for decides whether the window must grow.
+        QCOMPARE(panel->minimumSizeHint(), panelBefore);
+        QCOMPARE(m_window->size(), before);
+        QVERIFY(boxes.boxes().empty());
+    }
+
+    void theWidestWholeNumberStillShowsInFull() {
+        BoxRecorder boxes;
+        const QString widest = QStringLiteral("-2147483648");
+        setField(m_window, "Edit5", widest);
+        setField(m_window, "Edit9", widest);
+        settleLayouts();
+        for (const char* name : {"Label73", "Label23"}) {
+            QCOMPARE(label(name)->text(), widest);
+            QVERIFY2(label(name)->width() >= literalWidth(label(name), widest), name);
+        }
+        QVERIFY(boxes.boxes().empty());
+    }
+
+    void markupIsShownAsTheCharactersTyped() {
+        BoxRecorder boxes;
+        const QString markup = QStringLiteral("<b>15</b>");
+        setField(m_window, "Edit9", markup);
+        QCOMPARE(label("Label23")->text(), markup);
+        // Laid out as rich text, "<b>15</b>" would take the room of a bold "15" only.
+        QVERIFY(label("Label23")->sizeHint().width() >= literalWidth(label("Label23"), markup));
+        QVERIFY(boxes.boxes().empty());
+    }
+
+    void theErrorBoxShowsTypedMarkupAsItIs() {
+        setField(m_window, "Edit1", QStringLiteral("<i>x</i>"));
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        guitest::inspectNextMessageBox([&](QMessageBox* box) {
+            shown = box->text();
+            format = box->textFormat();
+        });
+        QTest::mouseClick(child<QPushButton>(m_window, "Button1"), Qt::LeftButton);
+        QCOMPARE(shown, QStringLiteral("'<i>x</i>' ist kein gültiger Integerwert."));
+        QCOMPARE(format, Qt::PlainText);
+    }
+
+    void aNulCharacterDoesNotCutTheErrorMessageShort() {
+        BoxRecorder boxes;
+        const QString pasted = QStringLiteral("1") + QChar(0) + QStringLiteral("5");
+        setField(m_window, "Edit9", pasted);
+        QCOMPARE(label("Label23")->text(), pasted);
+        QTest::mouseClick(child<QPushButton>(m_window, "Button1"), Qt::LeftButton);
+        QCOMPARE(boxes.boxes().size(), std::size_t{1});
+        QCOMPARE(boxes.boxes().front().kind, toolkit::ShownBox::Kind::Error);
+        QCOMPARE(boxes.boxes().front().text,
+                 QStringLiteral("'%1' ist kein gültiger Integerwert.").arg(pasted));
+    }
+
+private:
+    std::unique_ptr<ui::ApplicationWindows> m_windows;
+    ui::TForm1* m_window = nullptr;
+};
+
+QTEST_MAIN(TypedTextDisplayTest)
+#include "TypedTextDisplayTest.moc"
