@@ -9,21 +9,6 @@
 
 namespace {
 
-// Both fighters with the standard values: 15 life and endurance points, both skills 10,
-// a "1W6" weapon.
-void enterStandardValues(FakeRoundWindow& window) {
-    for (const char* name : {"Label22", "Label23", "Label25", "Label26"}) {
-        window.label(name) = "15";
-    }
-    for (const char* name : {"Label47", "Label48", "Label58", "Label59"}) {
-        window.label(name) = "10";
-    }
-    window.label("Label11") = "1W6";
-    window.label("Label41") = "1W6";
-    window.label("Label1") = "normal";
-    window.label("Label10") = "normal";
-}
-
 // One press of the round button. Life and endurance points are filled up again after
 // every round, so the fight never ends and every round is an ordinary one.
 void engineRound(benchmark::State& bench) {

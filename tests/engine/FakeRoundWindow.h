@@ -81,3 +81,18 @@ private:
     std::array<std::string, engine::panelLabelCount> m_labels;
     std::array<bool, 2> m_checked{};
 };
+
+// Both fighters with the standard values: life and endurance 15, both skills 10, a "1W6"
+// weapon and the attack type "normal".
+inline void enterStandardValues(FakeRoundWindow& window) {
+    for (const char* name : {"Label22", "Label23", "Label25", "Label26"}) {
+        window.label(name) = "15";
+    }
+    for (const char* name : {"Label47", "Label48", "Label58", "Label59"}) {
+        window.label(name) = "10";
+    }
+    window.label("Label11") = "1W6";
+    window.label("Label41") = "1W6";
+    window.label("Label1") = "normal";
+    window.label("Label10") = "normal";
+}

@@ -23,19 +23,7 @@ class RoundFixture : public ::testing::Test {
 protected:
     engine::RoundReport play() { return engine::generateRound(state, dice, window); }
 
-    // Life and endurance 15, both skills 10, "1W6" and attack type "normal" for both.
-    void enterStandardValues() {
-        for (const char* name : {"Label22", "Label23", "Label25", "Label26"}) {
-            window.label(name) = "15";
-        }
-        for (const char* name : {"Label47", "Label48", "Label58", "Label59"}) {
-            window.label(name) = "10";
-        }
-        window.label("Label11") = "1W6";
-        window.label("Label41") = "1W6";
-        window.label("Label1") = "normal";
-        window.label("Label10") = "normal";
-    }
+    void enterStandardValues() { ::enterStandardValues(window); }
 
     // Prepares the next round so that its totals come out as given and each fighter
     // deals the given damage: the damage codes are left unrecognised, so the stored
