@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -20,6 +21,7 @@ FightLog::FightLog(QWidget* parent) : QGroupBox(QStringLiteral("Kampfverlauf"), 
     m_view = new QPlainTextEdit(this);
     m_view->setObjectName(QStringLiteral("FightLog"));
     m_view->setReadOnly(true);
+    m_view->document()->setUndoRedoEnabled(false);
     m_view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_view->setAccessibleName(QStringLiteral("Kampfverlauf"));
     m_view->setAccessibleDescription(QStringLiteral(
@@ -36,7 +38,21 @@ FightLog::FightLog(QWidget* parent) : QGroupBox(QStringLiteral("Kampfverlauf"), 
 }
 
 void FightLog::append(const QString& line) {
-    m_view->appendPlainText(line);
+    // Laying out wrapped text costs far more than a whole round, so the lines wait for the
+    // event loop and a burst of rounds is laid out at once.
+    m_pending << line;
+    if (!m_flushScheduled) {
+        m_flushScheduled = true;
+        QTimer::singleShot(0, this, &FightLog::flush);
+    }
+}
+
+void FightLog::flush() {
+    m_flushScheduled = false;
+    if (!m_pending.isEmpty()) {
+        m_view->appendPlainText(m_pending.join(QLatin1Char('\n')));
+        m_pending.clear();
+    }
 }
 
 void FightLog::addRound(const engine::RoundReport& report) {
@@ -70,15 +86,17 @@ void FightLog::startNewFight() {
     m_chart->startNewFight();
 }
 
-QString FightLog::text() const {
+QString FightLog::text() {
+    flush();
     return m_view->toPlainText();
 }
 
-void FightLog::copyToClipboard() const {
+void FightLog::copyToClipboard() {
     QGuiApplication::clipboard()->setText(text());
 }
 
 void FightLog::showContextMenu(const QPoint& position) {
+    flush();
     std::unique_ptr<QMenu> menu(m_view->createStandardContextMenu(position));
     menu->setObjectName(QStringLiteral("FightLogMenu"));
     menu->addSeparator();

@@ -22,8 +22,10 @@ public:
     void addFailedRound(int roundNumber, const QString& message);
     void startNewFight();
     // The whole log as plain text, also what "Kampfverlauf kopieren" puts on the clipboard.
-    QString text() const;
-    void copyToClipboard() const;
+    QString text();
+    void copyToClipboard();
+    // Writes the lines still waiting for the event loop.
+    void flush();
 
     QPlainTextEdit* view() const { return m_view; }
     FightChart* chart() const { return m_chart; }
@@ -35,6 +37,8 @@ private:
     QPlainTextEdit* m_view = nullptr;
     FightChart* m_chart = nullptr;
     QAction* m_copyAll = nullptr;
+    QStringList m_pending;
+    bool m_flushScheduled = false;
     int m_fightNumber = 1;
 };
 

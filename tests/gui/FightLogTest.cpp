@@ -65,6 +65,14 @@ private slots:
         QVERIFY(log().view()->isReadOnly());
     }
 
+    void theLogShowsARoundOnceTheEventLoopRuns() {
+        BoxRecorder boxes;
+        click("Button1");
+        // The lines are laid out by the event loop, not inside the round.
+        QTRY_VERIFY(log().view()->toPlainText().contains("Runde 1"));
+        QVERIFY(log().view()->toPlainText().contains("Kampfende: Kämpfer 2 hat verloren."));
+    }
+
     void endOfFightFailedRoundsAndNewFightsAreLogged() {
         BoxRecorder boxes;
         typeInto(child<QLineEdit>(m_window, "Edit9"), "elf");
