@@ -53,6 +53,8 @@ ProbeRun runProbe(const std::string& program) {
         run.secondsToCreated =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         run.shownKiB = readReport(output, "shown");
+        run.secondsToShown =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     } catch (...) {
         std::fclose(output);
         waitpid(child, nullptr, 0);

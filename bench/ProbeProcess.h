@@ -7,6 +7,7 @@ namespace bench {
 // What one start-up probe process reported.
 struct ProbeRun {
     double secondsToCreated = 0; // from spawning the process to its windows existing
+    double secondsToShown = 0;   // to its main window shown and painted
     long createdKiB = 0;         // resident memory then
     long shownKiB = 0;           // resident memory once the main window is shown
 };

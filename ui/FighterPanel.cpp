@@ -110,6 +110,8 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     auto* weaponRow = new QHBoxLayout;
     weaponList = named(new QListWidget(this), {"ListBox1", "ListBox2"}, fighter);
     weaponList->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every row is one line of text: the view need not measure all of them to lay them out.
+    weaponList->setUniformItemSizes(true);
     for (const weapons::WeaponEntry& entry : weapons::weaponCatalogue) {
         auto* item = new QListWidgetItem(toolkit::toQString(entry.listText), weaponList);
         item->setToolTip(toolkit::toQString(weapons::catalogueHint(entry)));
