@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QPushButton>
+#include <array>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
@@ -129,35 +130,30 @@ void startupInFreshProcess(benchmark::State& state, const char* probe) {
     state.counters["shownMs"] = shownSeconds / iterations * 1e3;
 }
 
-void startupToAllWindowsCreated(benchmark::State& state) {
-    startupInFreshProcess(state, TORVENN_APPLICATION_PROBE);
-}
-BENCHMARK(startupToAllWindowsCreated)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(10)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly();
+// The start-up probes, each benchmarked under its own name in the same run.
+struct StartupProbe {
+    const char* benchmark;
+    const char* program;
+};
+constexpr std::array startupProbes{
+    StartupProbe{"startupToAllWindowsCreated", TORVENN_APPLICATION_PROBE},
+    StartupProbe{"startupBareQtMainWindow", TORVENN_BARE_QT_PROBE},
+    StartupProbe{"startupMainWindowWithOneLabel", TORVENN_ONE_LABEL_PROBE},
+};
 
-void startupBareQtMainWindow(benchmark::State& state) {
-    startupInFreshProcess(state, TORVENN_BARE_QT_PROBE);
+void registerStartupBenchmarks() {
+    for (const StartupProbe& probe : startupProbes) {
+        benchmark::RegisterBenchmark(probe.benchmark,
+                                     [program = probe.program](benchmark::State& state) {
+                                         startupInFreshProcess(state, program);
+                                     })
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(10)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly();
+    }
 }
-BENCHMARK(startupBareQtMainWindow)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(10)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly();
-
-void startupMainWindowWithOneLabel(benchmark::State& state) {
-    startupInFreshProcess(state, TORVENN_ONE_LABEL_PROBE);
-}
-BENCHMARK(startupMainWindowWithOneLabel)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(10)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly();
 
 // The figures that explain the start-up target: how much of the budget over the bare
 // baseline the first text alone takes, and the times until the window is on screen.
@@ -214,6 +210,7 @@ bool reportTargets(const bench::FigureKeeper& figures) {
 int main(int argc, char** argv) {
     // Headless unless told otherwise; the probe processes inherit it.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    registerStartupBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
