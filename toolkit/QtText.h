@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/IsolatedText.h"
+
 #include <QString>
 #include <string>
 #include <string_view>
@@ -13,6 +15,11 @@ inline QString toQString(std::string_view text) {
 
 inline std::string toStdString(const QString& text) {
     return text.toUtf8().toStdString();
+}
+
+// Typed text for display inside other text; see isolated().
+inline QString isolated(const QString& typed) {
+    return toQString(firstStrongIsolate) + typed + toQString(popDirectionalIsolate);
 }
 
 } // namespace toolkit
