@@ -11,6 +11,8 @@ bash scripts/install-packages.sh "${BENCH_PACKAGES[@]}"
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DTORVENN_BUILD_BENCHMARKS=ON
 cmake --build build/bench -j "$(nproc)" --target engine_bench gui_bench
+bash scripts/check-run-paths.sh build/bench build/bench/bench/engine_bench \
+    build/bench/bench/gui_bench
 
 export QT_QPA_PLATFORM=offscreen
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then

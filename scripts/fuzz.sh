@@ -22,6 +22,8 @@ source scripts/sanitizer-env.sh
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DTORVENN_BUILD_FUZZERS=ON -DTORVENN_SANITIZE=address,undefined -DBUILD_TESTING=OFF
 cmake --build build/fuzz -j "$(nproc)" --target integer_text_fuzzer round_fuzzer
+bash scripts/check-run-paths.sh build/fuzz build/fuzz/fuzz/integer_text_fuzzer \
+    build/fuzz/fuzz/round_fuzzer
 
 targets=(integer_text round)
 failed=0

@@ -1,5 +1,7 @@
 #include "IntegerText.h"
 
+#include "IsolatedText.h"
+
 #include <limits>
 
 namespace toolkit {
@@ -7,10 +9,12 @@ namespace toolkit {
 namespace {
 
 std::string conversionMessage(std::string_view text) {
+    // The typed text is isolated: whatever bidirectional controls it holds, the sentence
+    // around it reads as it should.
     std::string message;
-    message.reserve(text.size() + 40);
+    message.reserve(text.size() + 48);
     message += '\'';
-    message += text;
+    message += isolated(text);
     message += "' ist kein gültiger Integerwert";
     return message;
 }

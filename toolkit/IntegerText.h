@@ -26,7 +26,8 @@ private:
 // 32-bit range is no number. Texts are UTF-8.
 std::optional<std::int32_t> tryParseInteger(std::string_view text);
 
-// As tryParseInteger, but throws ConversionError("'text' ist kein gültiger Integerwert").
+// As tryParseInteger, but throws ConversionError("'text' ist kein gültiger Integerwert"),
+// the text isolated (see isolated()).
 std::int32_t parseInteger(std::string_view text);
 
 // Plain decimal text: a leading "-" for negative values, no blanks or leading zeros.

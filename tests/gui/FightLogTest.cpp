@@ -82,8 +82,9 @@ private slots:
         triggerAction(m_window, "NeuKampf1gegen11");
         click("Button1");
         const QStringList lines = log().text().split('\n');
-        QCOMPARE(lines.at(2), QString("Runde 1 nicht ausgewertet: 'elf' ist kein gültiger "
-                                      "Integerwert."));
+        QCOMPARE(lines.at(2),
+                 QString("Runde 1 nicht ausgewertet: '\u2068elf\u2069' ist kein gültiger "
+                         "Integerwert."));
         QCOMPARE(lines.at(4), QString("Runde 2"));
         // Fighter 1 had no weapon: its hit-or-not changes nothing, and it has lost.
         QVERIFY(lines.at(5).startsWith("Kämpfer 1: Schaden 0, Angriff 10 (gesamt 10)"));
@@ -94,9 +95,9 @@ private slots:
         QCOMPARE(lines.at(15), QString("Kampfende: Kämpfer 2 hat verloren."));
         QCOMPARE(lines.size(), 16);
         // The boxes the user sees are the same as without a log.
-        QCOMPARE(boxes.texts(),
-                 (QStringList{"'elf' ist kein gültiger Integerwert.", "Kämpfer 1 hat verloren",
-                              "Kämpfer 1 hat verloren", "Kämpfer 2 hat verloren"}));
+        QCOMPARE(boxes.texts(), (QStringList{"'\u2068elf\u2069' ist kein gültiger Integerwert.",
+                                             "Kämpfer 1 hat verloren", "Kämpfer 1 hat verloren",
+                                             "Kämpfer 2 hat verloren"}));
     }
 
     void logCanBeCopiedWholeOrInPart() {

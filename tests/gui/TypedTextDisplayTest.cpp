@@ -87,8 +87,30 @@ private slots:
             format = box->textFormat();
         });
         QTest::mouseClick(child<QPushButton>(m_window, "Button1"), Qt::LeftButton);
-        QCOMPARE(shown, QStringLiteral("'<i>x</i>' ist kein gültiger Integerwert."));
+        QCOMPARE(shown, QStringLiteral("'\u2068<i>x</i>\u2069' ist kein gültiger Integerwert."));
         QCOMPARE(format, Qt::PlainText);
+    }
+
+    // A right-to-left override typed into a field reorders only the typed text: the box
+    // wraps it in FIRST STRONG ISOLATE ... POP DIRECTIONAL ISOLATE and keeps it whole.
+    void typedBidiControlsStayInsideTheTypedText_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("override") << QStringLiteral("15\u202e ,nedrow nelhazeb neznarK 0001")
+                                  << QStringLiteral("'\u206815\u202e ,nedrow nelhazeb neznarK "
+                                                    "0001\u2069' ist kein gültiger Integerwert.");
+        QTest::newRow("plain") << QStringLiteral("15a")
+                               << QStringLiteral(
+                                      "'\u206815a\u2069' ist kein gültiger Integerwert.");
+    }
+    void typedBidiControlsStayInsideTheTypedText() {
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        BoxRecorder boxes;
+        setField(m_window, "Edit9", typed);
+        QCOMPARE(label("Label23")->text(), typed);
+        QTest::mouseClick(child<QPushButton>(m_window, "Button1"), Qt::LeftButton);
+        QCOMPARE(boxes.texts(), QStringList{expected});
     }
 
     void aNulCharacterDoesNotCutTheErrorMessageShort() {
@@ -100,7 +122,7 @@ private slots:
         QCOMPARE(boxes.boxes().size(), std::size_t{1});
         QCOMPARE(boxes.boxes().front().kind, toolkit::ShownBox::Kind::Error);
         QCOMPARE(boxes.boxes().front().text,
-                 QStringLiteral("'%1' ist kein gültiger Integerwert.").arg(pasted));
+                 QStringLiteral("'\u2068%1\u2069' ist kein gültiger Integerwert.").arg(pasted));
     }
 
 private:
