@@ -13,7 +13,10 @@ set(expected
     ${DATADIR}/applications/${APP_ID}.desktop
     ${DATADIR}/metainfo/${APP_ID}.metainfo.xml
     ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg
-    ${DATADIR}/icons/hicolor/256x256/apps/${APP_ID}.png)
+    ${DATADIR}/icons/hicolor/256x256/apps/${APP_ID}.png
+    ${MANDIR}/man1/kampfgenerator.1.gz
+    ${DATADIR}/doc/${PACKAGE_NAME}/changelog.gz
+    ${DATADIR}/doc/${PACKAGE_NAME}/copyright)
 foreach(path IN LISTS expected)
     if(NOT EXISTS ${STAGE}/${path})
         message(FATAL_ERROR "not installed: ${path}")

@@ -5,8 +5,8 @@ TEST_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev desktop-file-utils appstream)
 # The fuzz targets need clang and its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" libbenchmark-dev)
-# cpack's dependency scan (dpkg-shlibdeps) and `file`.
-PACKAGE_PACKAGES=("${BUILD_PACKAGES[@]}" dpkg-dev file)
+# cpack's dependency scan (dpkg-shlibdeps), `file`, and Debian's package checker.
+PACKAGE_PACKAGES=("${BUILD_PACKAGES[@]}" dpkg-dev file lintian)
 # The program on a virtual screen, and a look at its windows.
 DISPLAY_PACKAGES=(xvfb xauth x11-utils)
 SCREENSHOT_PACKAGES=("${TEST_PACKAGES[@]}" "${DISPLAY_PACKAGES[@]}")
