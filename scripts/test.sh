@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test, the widget tests headless: first in a debug
 # build, then again in a build with AddressSanitizer and UndefinedBehaviorSanitizer,
-# where any sanitizer report fails the test. Last, a short run of each fuzz target.
+# where any sanitizer report fails the test. Then a short run of each fuzz target, and
+# last the Debian package, checked by lintian.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -22,3 +23,6 @@ ctest --test-dir build/asan --output-on-failure -j "$jobs"
 
 echo "== Fuzzing"
 bash scripts/fuzz.sh 30
+
+echo "== Debian package and lintian"
+bash scripts/package.sh
