@@ -1,5 +1,7 @@
 #include "EventPanel.h"
 
+#include "toolkit/SpokenLabel.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <algorithm>
@@ -121,9 +123,10 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
                             column + 1);
             for (int fighter = 0; fighter < 2; ++fighter) {
                 QLabel* value = valueLabel(c.values[static_cast<std::size_t>(fighter)], this);
-                value->setAccessibleName(QStringLiteral("%1, %2").arg(
-                    fighterCaptions[static_cast<std::size_t>(fighter)].chopped(1),
-                    QString::fromUtf8(c.spokenName)));
+                toolkit::setSpokenMeaning(
+                    value, QStringLiteral("%1, %2").arg(
+                               fighterCaptions[static_cast<std::size_t>(fighter)].chopped(1),
+                               QString::fromUtf8(c.spokenName)));
                 value->setAccessibleDescription(QString::fromUtf8(c.description));
                 grid->addWidget(value, row + 1 + fighter, column + 1);
             }
@@ -137,12 +140,31 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
         row += 4;
     }
     QLabel* roundLine = namedLabel("Label64", initialRoundLine(), this);
-    roundLine->setAccessibleName(QStringLiteral("Runde"));
+    toolkit::setSpokenMeaning(roundLine, QStringLiteral("Runde"));
     roundLine->setAccessibleDescription(QStringLiteral("Die Runde des laufenden Kampfes"));
     grid->addWidget(roundLine, row, 0, 1, 5);
     // The columns keep their natural width; the spare room goes to the right.
     grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0, 5);
     grid->setColumnStretch(5, 1);
+}
+
+QString EventPanel::roundSummary() const {
+    // The round line, then per fighter what the round left him and the damage it rolled.
+    QStringList parts{findChild<QLabel*>(QStringLiteral("Label64"))->text()};
+    const Block& lifeAndDamage = blocks().front();
+    for (int fighter = 0; fighter < 2; ++fighter) {
+        QStringList values;
+        for (const Column& c : lifeAndDamage.columns) {
+            values << QStringLiteral("%1 %2").arg(
+                QString::fromUtf8(c.spokenName),
+                findChild<QLabel*>(QString::fromLatin1(c.values[static_cast<std::size_t>(fighter)]))
+                    ->text());
+        }
+        parts << QStringLiteral("Kämpfer %1: %2")
+                     .arg(fighter + 1)
+                     .arg(values.join(QStringLiteral(", ")));
+    }
+    return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 
 QString EventPanel::initialRoundLine() {

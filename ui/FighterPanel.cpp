@@ -1,7 +1,9 @@
 #include "FighterPanel.h"
 
 #include "ValueRows.h"
+#include "toolkit/ItemHints.h"
 #include "toolkit/QtText.h"
+#include "toolkit/SpokenLabel.h"
 #include "weapons/Armour.h"
 #include "weapons/RequirementHints.h"
 #include "weapons/WeaponCatalogue.h"
@@ -54,6 +56,8 @@ QComboBox* armourBox(std::string_view title, const auto& entries, QWidget* paren
 QLabel* labelledBox(const Names& boxNames, const Names& labelNames, const QString& title,
                     const QString& text, Fighter fighter, QWidget* parent, QGroupBox** boxOut) {
     auto* box = named(new QGroupBox(title, parent), boxNames, fighter);
+    // Qt would name a box inside the fighter's box after the outer one ("Kämpfer 2:").
+    box->setAccessibleName(title);
     auto* label = named(new QLabel(text, box), labelNames, fighter);
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(label);
@@ -116,6 +120,7 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
         auto* item = new QListWidgetItem(toolkit::toQString(entry.listText), weaponList);
         item->setToolTip(toolkit::toQString(weapons::catalogueHint(entry)));
     }
+    toolkit::exposeItemHints(weaponList);
     // Every weapon readable without scrolling sideways.
     weaponList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setMinimumWidthAtLeast(weaponList, 201,
@@ -131,6 +136,15 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
               {"Button5", "Button7"}, fighter);
     unfamiliarButton = named(new QPushButton(QStringLiteral("Unvertraute"), this),
                              {"Button6", "Button8"}, fighter);
+    improvisedButton->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", ") +
+                                        improvisedButton->text() +
+                                        QStringLiteral(" Waffen wählen"));
+    improvisedButton->setAccessibleDescription(
+        QStringLiteral("Öffnet das Fenster „Improvisierte Waffen“ für ") + spokenFighter(fighter));
+    unfamiliarButton->setAccessibleName(spokenFighter(fighter) +
+                                        QStringLiteral(", Unvertraute Waffen wählen"));
+    unfamiliarButton->setAccessibleDescription(
+        QStringLiteral("Öffnet das Fenster „Unvertraute Waffen“ für ") + spokenFighter(fighter));
     alternatives->addWidget(improvisedButton);
     alternatives->addWidget(unfamiliarButton);
     alternatives->addStretch(1);
@@ -149,11 +163,22 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     armourRow->addWidget(protectionBox, 0, 0);
     alternativeArmour = named(new QCheckBox(QStringLiteral("Altenativ"), this),
                               {"CheckBox1", "CheckBox2"}, fighter);
+    armourClassBox->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", Rüstklasse"));
+    protectionBox->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", Rüstungsschutz"));
+    alternativeArmour->setAccessibleName(
+        spokenFighter(fighter) + QStringLiteral(", Altenativ: Rüstungsschutz statt Rüstklasse"));
+    alternativeArmour->setAccessibleDescription(
+        QStringLiteral("Angekreuzt wird der Rüstungsschutz von 0 bis 10 gewählt, sonst die "
+                       "Rüstklasse"));
     armourRow->addWidget(alternativeArmour, 0, 1);
     armourRow->setColumnStretch(1, 1);
     column->addLayout(armourRow);
     fireSensitive = named(new QCheckBox(QStringLiteral("Kämpfer ist feuerempfindlich"), this),
                           {"CheckBox3", "CheckBox4"}, fighter);
+    fireSensitive->setAccessibleName(spokenFighter(fighter) +
+                                     QStringLiteral(", Kämpfer ist feuerempfindlich"));
+    fireSensitive->setAccessibleDescription(
+        QStringLiteral("Eine brennende Fackel des Gegners trifft ihn mit 2W6"));
     column->addWidget(fireSensitive);
 
     auto* chosen = new QHBoxLayout;
@@ -165,8 +190,9 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     attackType =
         labelledBox({"GroupBox6", "GroupBox7"}, {"Label1", "Label10"},
                     QStringLiteral("Angriffstyp:"), QString(), fighter, this, &attackTypeBox);
-    damageCode->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", gewählter Schaden"));
-    attackType->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", Angriffstyp"));
+    toolkit::setSpokenMeaning(damageCode,
+                              spokenFighter(fighter) + QStringLiteral(", gewählter Schaden"));
+    toolkit::setSpokenMeaning(attackType, spokenFighter(fighter) + QStringLiteral(", Angriffstyp"));
     weaponList->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", Waffe"));
     chosen->addWidget(damageBox, 1);
     chosen->addWidget(attackTypeBox, 1);
