@@ -3,12 +3,11 @@
 #include "Announcement.h"
 #include "ComboBoxAccessible.h"
 #include "LineEditAccessible.h"
-#include "SpokenLabel.h"
+#include "ValueLabel.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace toolkit {
@@ -35,8 +34,8 @@ QAccessibleInterface* createAccessible(const QString& className, QObject* object
     if (auto* box = qobject_cast<QComboBox*>(widget)) {
         return new ComboBoxAccessible(box);
     }
-    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && hasSpokenMeaning(label)) {
-        return new SpokenLabelAccessible(label);
+    if (auto* label = qobject_cast<ValueLabel*>(widget)) {
+        return new ValueLabelAccessible(label);
     }
     if (widget->isWindow() && widget->windowType() == Qt::Dialog &&
         qobject_cast<QDialog*>(widget) == nullptr) {

@@ -1,6 +1,6 @@
 #include "EventPanel.h"
 
-#include "toolkit/SpokenLabel.h"
+#include "toolkit/ValueLabel.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -99,8 +99,9 @@ QLabel* namedLabel(const char* name, const QString& text, QWidget* parent) {
 // Value labels show what was typed into the edits, character for character: never as
 // markup (which could also name files to load), and never widening the window. Each is
 // as wide as the widest whole number and cuts off anything longer.
-QLabel* valueLabel(const char* name, QWidget* parent) {
-    QLabel* label = namedLabel(name, QStringLiteral("0"), parent);
+QLabel* valueLabel(const char* name, const QString& meaning, QWidget* parent) {
+    auto* label = new toolkit::ValueLabel(meaning, QStringLiteral("0"), parent);
+    label->setObjectName(QString::fromLatin1(name));
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("-2147483648")));
     label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
     return label;
@@ -122,11 +123,12 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
             grid->addWidget(namedLabel(c.heading, QString::fromUtf8(c.headingText), this), row,
                             column + 1);
             for (int fighter = 0; fighter < 2; ++fighter) {
-                QLabel* value = valueLabel(c.values[static_cast<std::size_t>(fighter)], this);
-                toolkit::setSpokenMeaning(
-                    value, QStringLiteral("%1, %2").arg(
-                               fighterCaptions[static_cast<std::size_t>(fighter)].chopped(1),
-                               QString::fromUtf8(c.spokenName)));
+                QLabel* value =
+                    valueLabel(c.values[static_cast<std::size_t>(fighter)],
+                               QStringLiteral("%1, %2").arg(
+                                   fighterCaptions[static_cast<std::size_t>(fighter)].chopped(1),
+                                   QString::fromUtf8(c.spokenName)),
+                               this);
                 value->setAccessibleDescription(QString::fromUtf8(c.description));
                 grid->addWidget(value, row + 1 + fighter, column + 1);
             }
@@ -139,8 +141,8 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
         grid->setRowMinimumHeight(row + 3, 8);
         row += 4;
     }
-    QLabel* roundLine = namedLabel("Label64", initialRoundLine(), this);
-    toolkit::setSpokenMeaning(roundLine, QStringLiteral("Runde"));
+    auto* roundLine = new toolkit::ValueLabel(QStringLiteral("Runde"), initialRoundLine(), this);
+    roundLine->setObjectName(QStringLiteral("Label64"));
     roundLine->setAccessibleDescription(QStringLiteral("Die Runde des laufenden Kampfes"));
     grid->addWidget(roundLine, row, 0, 1, 5);
     // The columns keep their natural width; the spare room goes to the right.

@@ -3,11 +3,12 @@
 #include "ValueRows.h"
 #include "toolkit/ItemHints.h"
 #include "toolkit/QtText.h"
-#include "toolkit/SpokenLabel.h"
+#include "toolkit/ValueLabel.h"
 #include "weapons/Armour.h"
 #include "weapons/RequirementHints.h"
 #include "weapons/WeaponCatalogue.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -52,22 +53,23 @@ QComboBox* armourBox(std::string_view title, const auto& entries, QWidget* paren
     return box;
 }
 
+QString spokenFighter(Fighter fighter) {
+    return fighter == Fighter::First ? QStringLiteral("Kämpfer 1") : QStringLiteral("Kämpfer 2");
+}
+
 // A group box holding one value label, as under the weapon list.
 QLabel* labelledBox(const Names& boxNames, const Names& labelNames, const QString& title,
                     const QString& text, Fighter fighter, QWidget* parent, QGroupBox** boxOut) {
+    const QString meaning = spokenFighter(fighter) + QStringLiteral(", ") + title.chopped(1);
     auto* box = named(new QGroupBox(title, parent), boxNames, fighter);
     // Qt would name a box inside the fighter's box after the outer one ("Kämpfer 2:").
     box->setAccessibleName(title);
-    auto* label = named(new QLabel(text, box), labelNames, fighter);
+    auto* label = named(new toolkit::ValueLabel(meaning, text, box), labelNames, fighter);
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(label);
     setMinimumWidthAtLeast(box, 137, box->minimumSizeHint().width()); // the title
     *boxOut = box;
     return label;
-}
-
-QString spokenFighter(Fighter fighter) {
-    return fighter == Fighter::First ? QStringLiteral("Kämpfer 1") : QStringLiteral("Kämpfer 2");
 }
 
 } // namespace
@@ -163,8 +165,13 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     armourRow->addWidget(protectionBox, 0, 0);
     alternativeArmour = named(new QCheckBox(QStringLiteral("Altenativ"), this),
                               {"CheckBox1", "CheckBox2"}, fighter);
-    armourClassBox->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", Rüstklasse"));
-    protectionBox->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", Rüstungsschutz"));
+    for (QComboBox* box : {armourClassBox, protectionBox}) {
+        // The box goes by its kind: its text is its value. Its open list goes by the same.
+        box->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", ") +
+                               (box == armourClassBox ? QStringLiteral("Rüstklasse")
+                                                      : QStringLiteral("Rüstungsschutz")));
+        box->view()->setAccessibleName(box->accessibleName());
+    }
     alternativeArmour->setAccessibleName(
         spokenFighter(fighter) + QStringLiteral(", Altenativ: Rüstungsschutz statt Rüstklasse"));
     alternativeArmour->setAccessibleDescription(
@@ -190,9 +197,6 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     attackType =
         labelledBox({"GroupBox6", "GroupBox7"}, {"Label1", "Label10"},
                     QStringLiteral("Angriffstyp:"), QString(), fighter, this, &attackTypeBox);
-    toolkit::setSpokenMeaning(damageCode,
-                              spokenFighter(fighter) + QStringLiteral(", gewählter Schaden"));
-    toolkit::setSpokenMeaning(attackType, spokenFighter(fighter) + QStringLiteral(", Angriffstyp"));
     weaponList->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", Waffe"));
     chosen->addWidget(damageBox, 1);
     chosen->addWidget(attackTypeBox, 1);
