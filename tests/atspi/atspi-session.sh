@@ -14,6 +14,12 @@ read -r -t 30 -u "$displayfd" display
 export DISPLAY=":$display"
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 children+=($!)
+# Clients that come before the accessibility bus wait for good.
+for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 && break
+    sleep 0.1
+done
 export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset QT_SCALE_FACTOR
 /usr/bin/python3 "$here/atspi_test.py" "$program"
