@@ -9,4 +9,8 @@ BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" libbenchmark-dev)
 PACKAGE_PACKAGES=("${BUILD_PACKAGES[@]}" dpkg-dev file lintian)
 # The program on a virtual screen, and a look at its windows.
 DISPLAY_PACKAGES=(xvfb xauth x11-utils)
+# The program through a screen reader's eyes: a private D-Bus session, the AT-SPI registry
+# and its Python client, on a virtual screen whose windows xprop and xwininfo show.
+ATSPI_PACKAGES=(dbus dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
+    "${DISPLAY_PACKAGES[@]}")
 SCREENSHOT_PACKAGES=("${TEST_PACKAGES[@]}" "${DISPLAY_PACKAGES[@]}")

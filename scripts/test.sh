@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-bash scripts/install-packages.sh "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+bash scripts/install-packages.sh "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" "${ATSPI_PACKAGES[@]}"
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 

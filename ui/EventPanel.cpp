@@ -1,5 +1,7 @@
 #include "EventPanel.h"
 
+#include "toolkit/ValueLabel.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <algorithm>
@@ -97,8 +99,9 @@ QLabel* namedLabel(const char* name, const QString& text, QWidget* parent) {
 // Value labels show what was typed into the edits, character for character: never as
 // markup (which could also name files to load), and never widening the window. Each is
 // as wide as the widest whole number and cuts off anything longer.
-QLabel* valueLabel(const char* name, QWidget* parent) {
-    QLabel* label = namedLabel(name, QStringLiteral("0"), parent);
+QLabel* valueLabel(const char* name, const QString& meaning, QWidget* parent) {
+    auto* label = new toolkit::ValueLabel(meaning, QStringLiteral("0"), parent);
+    label->setObjectName(QString::fromLatin1(name));
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("-2147483648")));
     label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
     return label;
@@ -120,10 +123,12 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
             grid->addWidget(namedLabel(c.heading, QString::fromUtf8(c.headingText), this), row,
                             column + 1);
             for (int fighter = 0; fighter < 2; ++fighter) {
-                QLabel* value = valueLabel(c.values[static_cast<std::size_t>(fighter)], this);
-                value->setAccessibleName(QStringLiteral("%1, %2").arg(
-                    fighterCaptions[static_cast<std::size_t>(fighter)].chopped(1),
-                    QString::fromUtf8(c.spokenName)));
+                QLabel* value =
+                    valueLabel(c.values[static_cast<std::size_t>(fighter)],
+                               QStringLiteral("%1, %2").arg(
+                                   fighterCaptions[static_cast<std::size_t>(fighter)].chopped(1),
+                                   QString::fromUtf8(c.spokenName)),
+                               this);
                 value->setAccessibleDescription(QString::fromUtf8(c.description));
                 grid->addWidget(value, row + 1 + fighter, column + 1);
             }
@@ -136,13 +141,32 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
         grid->setRowMinimumHeight(row + 3, 8);
         row += 4;
     }
-    QLabel* roundLine = namedLabel("Label64", initialRoundLine(), this);
-    roundLine->setAccessibleName(QStringLiteral("Runde"));
+    auto* roundLine = new toolkit::ValueLabel(QStringLiteral("Runde"), initialRoundLine(), this);
+    roundLine->setObjectName(QStringLiteral("Label64"));
     roundLine->setAccessibleDescription(QStringLiteral("Die Runde des laufenden Kampfes"));
     grid->addWidget(roundLine, row, 0, 1, 5);
     // The columns keep their natural width; the spare room goes to the right.
     grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0, 5);
     grid->setColumnStretch(5, 1);
+}
+
+QString EventPanel::roundSummary() const {
+    // The round line, then per fighter what the round left him and the damage it rolled.
+    QStringList parts{findChild<QLabel*>(QStringLiteral("Label64"))->text()};
+    const Block& lifeAndDamage = blocks().front();
+    for (int fighter = 0; fighter < 2; ++fighter) {
+        QStringList values;
+        for (const Column& c : lifeAndDamage.columns) {
+            values << QStringLiteral("%1 %2").arg(
+                QString::fromUtf8(c.spokenName),
+                findChild<QLabel*>(QString::fromLatin1(c.values[static_cast<std::size_t>(fighter)]))
+                    ->text());
+        }
+        parts << QStringLiteral("Kämpfer %1: %2")
+                     .arg(fighter + 1)
+                     .arg(values.join(QStringLiteral(", ")));
+    }
+    return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 
 QString EventPanel::initialRoundLine() {

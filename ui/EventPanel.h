@@ -11,6 +11,10 @@ class EventPanel : public QGroupBox {
 public:
     explicit EventPanel(QWidget* parent = nullptr);
 
+    // What a screen reader is told after a round: the round line, and per fighter the
+    // life and endurance points left and the damage rolled.
+    QString roundSummary() const;
+
     static QString initialRoundLine();
 };
 

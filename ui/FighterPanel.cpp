@@ -1,11 +1,14 @@
 #include "FighterPanel.h"
 
 #include "ValueRows.h"
+#include "toolkit/ItemHints.h"
 #include "toolkit/QtText.h"
+#include "toolkit/ValueLabel.h"
 #include "weapons/Armour.h"
 #include "weapons/RequirementHints.h"
 #include "weapons/WeaponCatalogue.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -50,20 +53,23 @@ QComboBox* armourBox(std::string_view title, const auto& entries, QWidget* paren
     return box;
 }
 
+QString spokenFighter(Fighter fighter) {
+    return fighter == Fighter::First ? QStringLiteral("Kämpfer 1") : QStringLiteral("Kämpfer 2");
+}
+
 // A group box holding one value label, as under the weapon list.
 QLabel* labelledBox(const Names& boxNames, const Names& labelNames, const QString& title,
                     const QString& text, Fighter fighter, QWidget* parent, QGroupBox** boxOut) {
+    const QString meaning = spokenFighter(fighter) + QStringLiteral(", ") + title.chopped(1);
     auto* box = named(new QGroupBox(title, parent), boxNames, fighter);
-    auto* label = named(new QLabel(text, box), labelNames, fighter);
+    // Qt would name a box inside the fighter's box after the outer one ("Kämpfer 2:").
+    box->setAccessibleName(title);
+    auto* label = named(new toolkit::ValueLabel(meaning, text, box), labelNames, fighter);
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(label);
     setMinimumWidthAtLeast(box, 137, box->minimumSizeHint().width()); // the title
     *boxOut = box;
     return label;
-}
-
-QString spokenFighter(Fighter fighter) {
-    return fighter == Fighter::First ? QStringLiteral("Kämpfer 1") : QStringLiteral("Kämpfer 2");
 }
 
 } // namespace
@@ -116,6 +122,7 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
         auto* item = new QListWidgetItem(toolkit::toQString(entry.listText), weaponList);
         item->setToolTip(toolkit::toQString(weapons::catalogueHint(entry)));
     }
+    toolkit::exposeItemHints(weaponList);
     // Every weapon readable without scrolling sideways.
     weaponList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setMinimumWidthAtLeast(weaponList, 201,
@@ -131,6 +138,15 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
               {"Button5", "Button7"}, fighter);
     unfamiliarButton = named(new QPushButton(QStringLiteral("Unvertraute"), this),
                              {"Button6", "Button8"}, fighter);
+    improvisedButton->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", ") +
+                                        improvisedButton->text() +
+                                        QStringLiteral(" Waffen wählen"));
+    improvisedButton->setAccessibleDescription(
+        QStringLiteral("Öffnet das Fenster „Improvisierte Waffen“ für ") + spokenFighter(fighter));
+    unfamiliarButton->setAccessibleName(spokenFighter(fighter) +
+                                        QStringLiteral(", Unvertraute Waffen wählen"));
+    unfamiliarButton->setAccessibleDescription(
+        QStringLiteral("Öffnet das Fenster „Unvertraute Waffen“ für ") + spokenFighter(fighter));
     alternatives->addWidget(improvisedButton);
     alternatives->addWidget(unfamiliarButton);
     alternatives->addStretch(1);
@@ -149,11 +165,27 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     armourRow->addWidget(protectionBox, 0, 0);
     alternativeArmour = named(new QCheckBox(QStringLiteral("Altenativ"), this),
                               {"CheckBox1", "CheckBox2"}, fighter);
+    for (QComboBox* box : {armourClassBox, protectionBox}) {
+        // The box goes by its kind: its text is its value. Its open list goes by the same.
+        box->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", ") +
+                               (box == armourClassBox ? QStringLiteral("Rüstklasse")
+                                                      : QStringLiteral("Rüstungsschutz")));
+        box->view()->setAccessibleName(box->accessibleName());
+    }
+    alternativeArmour->setAccessibleName(
+        spokenFighter(fighter) + QStringLiteral(", Altenativ: Rüstungsschutz statt Rüstklasse"));
+    alternativeArmour->setAccessibleDescription(
+        QStringLiteral("Angekreuzt wird der Rüstungsschutz von 0 bis 10 gewählt, sonst die "
+                       "Rüstklasse"));
     armourRow->addWidget(alternativeArmour, 0, 1);
     armourRow->setColumnStretch(1, 1);
     column->addLayout(armourRow);
     fireSensitive = named(new QCheckBox(QStringLiteral("Kämpfer ist feuerempfindlich"), this),
                           {"CheckBox3", "CheckBox4"}, fighter);
+    fireSensitive->setAccessibleName(spokenFighter(fighter) +
+                                     QStringLiteral(", Kämpfer ist feuerempfindlich"));
+    fireSensitive->setAccessibleDescription(
+        QStringLiteral("Eine brennende Fackel des Gegners trifft ihn mit 2W6"));
     column->addWidget(fireSensitive);
 
     auto* chosen = new QHBoxLayout;
@@ -165,8 +197,6 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     attackType =
         labelledBox({"GroupBox6", "GroupBox7"}, {"Label1", "Label10"},
                     QStringLiteral("Angriffstyp:"), QString(), fighter, this, &attackTypeBox);
-    damageCode->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", gewählter Schaden"));
-    attackType->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", Angriffstyp"));
     weaponList->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", Waffe"));
     chosen->addWidget(damageBox, 1);
     chosen->addWidget(attackTypeBox, 1);

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "TForm1.h"
+#include "toolkit/AccessibleFactory.h"
 #include "toolkit/HandlerGuard.h"
 #include "toolkit/SafeApplication.h"
 #include "weapons/ChoiceWindows.h"
@@ -9,8 +10,18 @@
 
 namespace ui {
 
+namespace {
+
+// Before any window exists, so that every control gets this program's interfaces.
+std::unique_ptr<TForm1> createMainWindow() {
+    toolkit::installAccessibleFactory();
+    return std::make_unique<TForm1>();
+}
+
+} // namespace
+
 ApplicationWindows::ApplicationWindows()
-    : m_form1(std::make_unique<TForm1>()),
+    : m_form1(createMainWindow()),
       m_choiceWindows(std::make_unique<weapons::ChoiceWindows>(m_form1.get(), *m_form1)) {
     m_form1->setChoiceWindows(m_choiceWindows.get());
 }

@@ -7,6 +7,7 @@
 #include "HelpTexts.h"
 #include "ListSelectionWatcher.h"
 #include "ValueRows.h"
+#include "toolkit/Announcement.h"
 #include "toolkit/HandlerGuard.h"
 #include "toolkit/IntegerText.h"
 #include "toolkit/MessageBox.h"
@@ -68,6 +69,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     right->addLayout(commands);
     columns->addLayout(right, 1);
     setCentralWidget(central);
+    m_roundAnnouncement = new toolkit::Announcement(central);
 
     // Fighter 1's panel, fighter 2's panel, then the commands, then the log.
     QWidget::setTabOrder(panel(Fighter::First).unfamiliarButton, panel(Fighter::Second).edits[1]);
@@ -241,6 +243,7 @@ void TForm1::Button1Click() {
         throw;
     }
     m_fightLog->addRound(report);
+    m_roundAnnouncement->announce(m_eventPanel->roundSummary());
 }
 
 void TForm1::Button2Click() {

@@ -14,6 +14,10 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
+namespace toolkit {
+class Announcement;
+}
+
 namespace weapons {
 class ChoiceWindows;
 }
@@ -38,6 +42,8 @@ public:
     const engine::DiceGenerator& dice() const { return m_dice; }
     FighterPanel& panel(engine::Fighter fighter) const;
     FightLog& fightLog() const { return *m_fightLog; }
+    // Tells a screen reader the result of each round.
+    toolkit::Announcement& roundAnnouncement() const { return *m_roundAnnouncement; }
     QLabel* panelLabel(engine::PanelLabel label) const;
 
     // What the round sees of this window.
@@ -90,6 +96,7 @@ private:
     std::array<FighterPanel*, 2> m_panels{};
     EventPanel* m_eventPanel = nullptr;
     FightLog* m_fightLog = nullptr;
+    toolkit::Announcement* m_roundAnnouncement = nullptr;
     std::array<QLabel*, engine::panelLabelCount> m_panelLabels{};
     std::array<std::array<QLabel*, 7>, 2> m_valueTargets{};
     std::array<ListSelectionWatcher*, 2> m_weaponListWatchers{};

@@ -15,7 +15,7 @@ namespace weapons {
 AttackModeChoiceWindow::AttackModeChoiceWindow(QWidget* mainWindow, AttackModeWeapon weapon,
                                                engine::Fighter fighter, WeaponTarget& target)
     : ChoiceWindow(mainWindow, attackModeWindow(weapon, fighter).objectName,
-                   attackModeWeaponData(weapon).windowTitle, attackModeQuestion,
+                   attackModeWeaponData(weapon).windowTitle, attackModeQuestion, fighter,
                    attackModeWindow(weapon, fighter).hasTitleBarButtons,
                    attackModeWindow(weapon, fighter).centredOnMainWindow
                        ? Placement::CentredOnMainWindow

@@ -15,12 +15,15 @@
 namespace weapons {
 
 ChoiceWindow::ChoiceWindow(QWidget* mainWindow, std::string_view objectName, std::string_view title,
-                           std::string_view question, bool hasCloseBox, Placement placement)
-    : QWidget(mainWindow, Qt::Window), m_mainWindow(mainWindow), m_hasCloseBox(hasCloseBox),
+                           std::string_view question, engine::Fighter fighter, bool hasCloseBox,
+                           Placement placement)
+    : QWidget(mainWindow, Qt::Dialog), m_mainWindow(mainWindow), m_hasCloseBox(hasCloseBox),
       m_placement(placement) {
     setObjectName(toolkit::toQString(objectName));
     setWindowTitle(toolkit::toQString(title));
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    setAccessibleName(windowTitle() + QStringLiteral(", ") + fighterLine(fighter));
+    // A dialog, not a plain window: only dialogs are transient for their main window.
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (hasCloseBox) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     }
@@ -30,6 +33,9 @@ ChoiceWindow::ChoiceWindow(QWidget* mainWindow, std::string_view objectName, std
     m_question = new QLabel(toolkit::toQString(question), this);
     m_question->setObjectName(QStringLiteral("Label1"));
     layout->addWidget(m_question, 0, Qt::AlignHCenter);
+    auto* fighterLabel = new QLabel(fighterLine(fighter), this);
+    fighterLabel->setObjectName(QStringLiteral("FighterLine"));
+    layout->addWidget(fighterLabel, 0, Qt::AlignHCenter);
     m_choices = new QVBoxLayout;
     layout->addLayout(m_choices, 1);
     m_okButton = new QPushButton(toolkit::toQString(okButtonCaption), this);
@@ -48,6 +54,11 @@ ChoiceWindow::ChoiceWindow(QWidget* mainWindow, std::string_view objectName, std
         });
     });
     resize(300, 200);
+}
+
+QString ChoiceWindow::fighterLine(engine::Fighter fighter) {
+    return fighter == engine::Fighter::First ? QStringLiteral("für Kämpfer 1")
+                                             : QStringLiteral("für Kämpfer 2");
 }
 
 void ChoiceWindow::showAndRaise() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Fighter.h"
+
 #include <QWidget>
 #include <string_view>
 
@@ -9,16 +11,22 @@ class QVBoxLayout;
 
 namespace weapons {
 
-// The frame all choice windows share: a question on top, the choices, and "OK" centred
-// at the bottom. Not modal; "OK" applies and hides, the close box only hides, and the
-// window keeps its state while hidden.
+// The frame all choice windows share: a question on top, the fighter it serves, the
+// choices, and "OK" centred at the bottom. Not modal; "OK" applies and hides, the close
+// box only hides, and the window keeps its state while hidden. It is a dialog of the main
+// window, so the window manager keeps it above the main window while it is open.
 class ChoiceWindow : public QWidget {
     Q_OBJECT
 public:
     enum class Placement { CentredOnScreen, CentredOnMainWindow };
 
     ChoiceWindow(QWidget* mainWindow, std::string_view objectName, std::string_view title,
-                 std::string_view question, bool hasCloseBox, Placement placement);
+                 std::string_view question, engine::Fighter fighter, bool hasCloseBox,
+                 Placement placement);
+
+    // "für Kämpfer 2": under the question, so that the twin windows of the two fighters,
+    // which open at the same place with the same title, can be told apart.
+    static QString fighterLine(engine::Fighter fighter);
 
     // Makes the window visible and brings it to the front; returns at once.
     void showAndRaise();

@@ -4,6 +4,7 @@
 #include "RequirementHints.h"
 #include "UntrainedWeaponSelection.h"
 #include "WeaponTarget.h"
+#include "toolkit/ItemHints.h"
 #include "toolkit/QtText.h"
 
 #include <QListWidget>
@@ -16,7 +17,8 @@ UntrainedWeaponChoiceWindow::UntrainedWeaponChoiceWindow(QWidget* mainWindow,
                                                          engine::Fighter fighter,
                                                          WeaponTarget& target)
     : ChoiceWindow(mainWindow, dialog.windows[engine::indexOf(fighter)].objectName,
-                   dialog.windowTitle, untrainedWeaponQuestion, true, Placement::CentredOnScreen),
+                   dialog.windowTitle, untrainedWeaponQuestion, fighter, true,
+                   Placement::CentredOnScreen),
       m_dialog(dialog), m_fighter(fighter), m_target(target) {
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
@@ -27,6 +29,9 @@ UntrainedWeaponChoiceWindow::UntrainedWeaponChoiceWindow(QWidget* mainWindow,
             item->setToolTip(toolkit::toQString(*hint));
         }
     }
+    toolkit::exposeItemHints(m_list);
+    m_list->setAccessibleName(toolkit::toQString(dialog.windowTitle) + QStringLiteral(", ") +
+                              fighterLine(fighter));
     m_list->setMinimumSize(193, 73);
     choicesLayout()->addWidget(m_list);
     setTabOrderByName(dialog.windows[engine::indexOf(fighter)].tabOrder);

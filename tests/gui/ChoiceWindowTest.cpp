@@ -67,6 +67,12 @@ private slots:
             QVERIFY(all[i]->isWindow());
             QCOMPARE(all[i]->parentWidget(), m_window);
             QVERIFY(!all[i]->isModal());
+            // A dialog of the main window (transient for it), naming the fighter it serves.
+            QCOMPARE(all[i]->windowType(), Qt::Dialog);
+            const QString fighterLine((i < 18 ? i % 18 < 9 : i % 2 == 0) ? "für Kämpfer 1"
+                                                                         : "für Kämpfer 2");
+            QCOMPARE(child<QLabel>(all[i], "FighterLine")->text(), fighterLine);
+            QCOMPARE(all[i]->accessibleName(), all[i]->windowTitle() + ", " + fighterLine);
             if (i < 18) {
                 QCOMPARE(all[i]->windowTitle(), titles[static_cast<qsizetype>(i % 9)]);
                 QCOMPARE(child<QLabel>(all[i], "Label1")->text(), QString("Welche Angriffsart?"));

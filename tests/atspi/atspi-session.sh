@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Inside the private D-Bus session: the X screen, the accessibility bus, then the checks.
+set -euo pipefail
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+children=()
+cleanup() { for pid in "${children[@]}"; do kill "$pid" 2>/dev/null || true; done; }
+trap cleanup EXIT
+
+exec {displayfd}<> <(:)
+Xvfb -displayfd "$displayfd" -screen 0 1600x900x24 -nolisten tcp &
+children+=($!)
+read -r -t 30 -u "$displayfd" display
+export DISPLAY=":$display"
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+children+=($!)
+# Clients that come before the accessibility bus wait for good.
+for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 && break
+    sleep 0.1
+done
+export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset QT_SCALE_FACTOR
+/usr/bin/python3 "$here/atspi_test.py" "$program"

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace toolkit {
+
+// Tells a screen reader something that happened away from its focus, such as the result
+// of a round. Qt 6.4 has no announcement of its own: this is an invisible notification
+// (no size, outside every layout) that is shown anew with each message, which screen
+// readers speak as they speak a desktop notification.
+class Announcement : public QWidget {
+    Q_OBJECT
+public:
+    explicit Announcement(QWidget* parent);
+
+    void announce(const QString& message);
+    QString message() const;
+
+private:
+    QLabel* m_text;
+};
+
+} // namespace toolkit
