@@ -7,6 +7,7 @@
 #include "HelpTexts.h"
 #include "ListSelectionWatcher.h"
 #include "ValueRows.h"
+#include "toolkit/EditableComboBox.h"
 #include "toolkit/HandlerGuard.h"
 #include "toolkit/IntegerText.h"
 #include "toolkit/MessageBox.h"
@@ -324,10 +325,8 @@ void TForm1::UnfamiliarButtonClick(Fighter fighter) {
 }
 
 void TForm1::ArmourBoxChange(Fighter fighter, QComboBox* box) {
-    // An edited text part that names no entry means no entry is selected, even though
-    // the box still remembers the index it had before the edit.
-    const int index = box->currentIndex();
-    const int selected = index >= 0 && box->itemText(index) == box->currentText() ? index : -1;
+    // An edited text part that names no entry means no entry is selected.
+    const int selected = toolkit::dropEntryUnlessTextNamesIt(*box);
     std::int32_t& armour = m_state.fighter(fighter).armour;
     armour = weapons::armourAfterChange(selected, box->count(), armour);
     labelNamed(fighter == Fighter::First ? "Label71" : "Label72")
