@@ -18,6 +18,7 @@
 #include "weapons/CatalogueSelection.h"
 #include "weapons/ChoiceWindows.h"
 #include "weapons/UntrainedWeaponChoiceWindow.h"
+#include "weapons/WeaponNames.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -228,6 +229,13 @@ void TForm1::setAttackType(Fighter fighter, std::string_view type) {
     panel(fighter).attackType->setText(toolkit::toQString(type));
 }
 
+void TForm1::setWeaponName(Fighter fighter, std::string_view name) {
+    // The code alone does not say which weapon it came from.
+    QLabel* damageCode = panel(fighter).damageCode;
+    damageCode->setToolTip(toolkit::toQString(name));
+    damageCode->setAccessibleDescription(toolkit::toQString(name));
+}
+
 void TForm1::FormCreate() {
     m_state.fighter1Attacks = 0;
 }
@@ -308,7 +316,7 @@ void TForm1::ListBoxClick(Fighter fighter) {
             m_choiceWindows->attackModeWindow(weapon, fighter).showAndRaise();
         }
     };
-    weapons::ChoiceExecutor(fighter, *this, openWindow)
+    weapons::ChoiceExecutor(fighter, *this, weapons::catalogueWeaponName(row), openWindow)
         .carryOut(weapons::chooseFromCatalogue(row, strength(fighter), dexterity(fighter)));
 }
 
