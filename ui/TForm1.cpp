@@ -121,19 +121,21 @@ void TForm1::buildMenu() {
         connect(action, &QAction::triggered, this,
                 [this, handler] { toolkit::guarded([this, handler] { (this->*handler)(); }); });
     };
-    QMenu* file = bar->addMenu(QStringLiteral("Datei"));
+    // Each caption marks its Alt key with "&"; the menus show the letter underlined, the
+    // text itself stays as it is.
+    QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
     file->setObjectName(QStringLiteral("Datei1"));
-    addItem(file, "NeuKampf1gegen11", QStringLiteral("Neu: Kampf 1 gegen 1"),
+    addItem(file, "NeuKampf1gegen11", QStringLiteral("&Neu: Kampf 1 gegen 1"),
             &TForm1::NeuKampf1gegen11Click, QKeySequence(Qt::CTRL | Qt::Key_N));
-    addItem(file, "Ende1", QStringLiteral("Ende"), &TForm1::Ende1Click,
+    addItem(file, "Ende1", QStringLiteral("&Ende"), &TForm1::Ende1Click,
             QKeySequence(Qt::CTRL | Qt::Key_Q));
-    QMenu* help = bar->addMenu(QStringLiteral("Hilfe"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
-    addItem(help, "berdiesesProgramm1", QStringLiteral("Fehler dieses Programmes"),
+    addItem(help, "berdiesesProgramm1", QStringLiteral("&Fehler dieses Programmes"),
             &TForm1::berdiesesProgramm1Click);
-    addItem(help, "Copyright1", QStringLiteral("Änderungen gegenüber Version 1.0"),
+    addItem(help, "Copyright1", QStringLiteral("&Änderungen gegenüber Version 1.0"),
             &TForm1::Copyright1Click);
-    addItem(help, "Copyright3", QStringLiteral("Copyright"), &TForm1::Copyright3Click);
+    addItem(help, "Copyright3", QStringLiteral("&Copyright"), &TForm1::Copyright3Click);
 }
 
 void TForm1::connectValueInputs() {
