@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -24,6 +26,11 @@ public:
     void startNewFight();
     void addPoint(const Point& point);
     const std::vector<Point>& points() const { return m_points; }
+
+    // The colours of the current palette: the plot's background, and the lines of LP 1,
+    // AP 1, LP 2 and AP 2 chosen to stand out from it.
+    QColor backgroundColour() const;
+    std::array<QColor, 4> lineColours() const;
 
     QSize sizeHint() const override { return {360, 150}; }
     QSize minimumSizeHint() const override { return {200, 110}; }
