@@ -63,12 +63,17 @@ QColor FightChart::backgroundColour() const {
 }
 
 std::array<QColor, 4> FightChart::lineColours() const {
-    std::array<QColor, 4> colours;
+    // The search runs through up to a hundred shades per line, so it runs once per
+    // background rather than on every repaint.
     const QColor background = backgroundColour();
-    std::transform(series.begin(), series.end(), colours.begin(), [&](const Series& line) {
-        return colourAgainst(background, line.hue, line.saturation, line.minimumContrast);
-    });
-    return colours;
+    if (background != m_coloursBackground) {
+        std::transform(
+            series.begin(), series.end(), m_lineColours.begin(), [&](const Series& line) {
+                return colourAgainst(background, line.hue, line.saturation, line.minimumContrast);
+            });
+        m_coloursBackground = background;
+    }
+    return m_lineColours;
 }
 
 void FightChart::paintEvent(QPaintEvent*) {

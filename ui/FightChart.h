@@ -40,6 +40,8 @@ protected:
 
 private:
     std::vector<Point> m_points;
+    mutable QColor m_coloursBackground; // invalid until the first look-up
+    mutable std::array<QColor, 4> m_lineColours;
 };
 
 } // namespace ui
