@@ -18,9 +18,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # game master, started from /usr/bin like any other program.
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # dpkg-shlibdeps turns the libraries the program links (Qt Widgets, Gui, Core, the C++
-# runtime) into versioned dependencies. Qt loads its display plugins only at run time,
-# where dpkg-shlibdeps cannot see them: without them the program cannot open a window.
+# runtime) into versioned dependencies. Qt loads its display plugins and its German texts
+# only at run time, where dpkg-shlibdeps cannot see them: without the plugins the program
+# cannot open a window, without the texts Qt's buttons and menus speak English.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 
 include(CPack)

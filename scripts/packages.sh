@@ -1,7 +1,9 @@
 # The Debian packages each task needs; sourced by the other scripts.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev)
+# What the program loads at run time: Qt's German texts.
+RUN_PACKAGES=(qt6-translations-l10n)
 # The desktop file and AppStream validators run as tests.
-TEST_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev desktop-file-utils appstream)
+TEST_PACKAGES=("${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" libgtest-dev desktop-file-utils appstream)
 # The fuzz targets need clang and its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" libbenchmark-dev)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -25,6 +27,11 @@ public:
     void addPoint(const Point& point);
     const std::vector<Point>& points() const { return m_points; }
 
+    // The colours of the current palette: the plot's background, and the lines of LP 1,
+    // AP 1, LP 2 and AP 2 chosen to stand out from it.
+    QColor backgroundColour() const;
+    std::array<QColor, 4> lineColours() const;
+
     QSize sizeHint() const override { return {360, 150}; }
     QSize minimumSizeHint() const override { return {200, 110}; }
 
@@ -33,6 +40,8 @@ protected:
 
 private:
     std::vector<Point> m_points;
+    mutable QColor m_coloursBackground; // invalid until the first look-up
+    mutable std::array<QColor, 4> m_lineColours;
 };
 
 } // namespace ui

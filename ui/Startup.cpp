@@ -3,6 +3,7 @@
 #include "TForm1.h"
 #include "toolkit/AccessibleFactory.h"
 #include "toolkit/HandlerGuard.h"
+#include "toolkit/QtTranslations.h"
 #include "toolkit/SafeApplication.h"
 #include "weapons/ChoiceWindows.h"
 
@@ -30,6 +31,7 @@ ApplicationWindows::~ApplicationWindows() = default;
 
 int runApplication(int& argc, char** argv) {
     toolkit::SafeApplication application(argc, argv);
+    toolkit::installGermanQtTexts();
     // Desktops match the window to its launcher entry by this id (Wayland) and show the
     // die in the task bar; the icon comes from the compiled-in resources.
     QGuiApplication::setDesktopFileName(QStringLiteral(TORVENN_APP_ID));

@@ -8,6 +8,7 @@
 #include "ListSelectionWatcher.h"
 #include "ValueRows.h"
 #include "toolkit/Announcement.h"
+#include "toolkit/EditableComboBox.h"
 #include "toolkit/HandlerGuard.h"
 #include "toolkit/IntegerText.h"
 #include "toolkit/MessageBox.h"
@@ -18,6 +19,7 @@
 #include "weapons/CatalogueSelection.h"
 #include "weapons/ChoiceWindows.h"
 #include "weapons/UntrainedWeaponChoiceWindow.h"
+#include "weapons/WeaponNames.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -121,19 +123,21 @@ void TForm1::buildMenu() {
         connect(action, &QAction::triggered, this,
                 [this, handler] { toolkit::guarded([this, handler] { (this->*handler)(); }); });
     };
-    QMenu* file = bar->addMenu(QStringLiteral("Datei"));
+    // Each caption marks its Alt key with "&"; the menus show the letter underlined, the
+    // text itself stays as it is.
+    QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
     file->setObjectName(QStringLiteral("Datei1"));
-    addItem(file, "NeuKampf1gegen11", QStringLiteral("Neu: Kampf 1 gegen 1"),
+    addItem(file, "NeuKampf1gegen11", QStringLiteral("&Neu: Kampf 1 gegen 1"),
             &TForm1::NeuKampf1gegen11Click, QKeySequence(Qt::CTRL | Qt::Key_N));
-    addItem(file, "Ende1", QStringLiteral("Ende"), &TForm1::Ende1Click,
+    addItem(file, "Ende1", QStringLiteral("&Ende"), &TForm1::Ende1Click,
             QKeySequence(Qt::CTRL | Qt::Key_Q));
-    QMenu* help = bar->addMenu(QStringLiteral("Hilfe"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
-    addItem(help, "berdiesesProgramm1", QStringLiteral("Fehler dieses Programmes"),
+    addItem(help, "berdiesesProgramm1", QStringLiteral("&Fehler dieses Programmes"),
             &TForm1::berdiesesProgramm1Click);
-    addItem(help, "Copyright1", QStringLiteral("Änderungen gegenüber Version 1.0"),
+    addItem(help, "Copyright1", QStringLiteral("&Änderungen gegenüber Version 1.0"),
             &TForm1::Copyright1Click);
-    addItem(help, "Copyright3", QStringLiteral("Copyright"), &TForm1::Copyright3Click);
+    addItem(help, "Copyright3", QStringLiteral("&Copyright"), &TForm1::Copyright3Click);
 }
 
 void TForm1::connectValueInputs() {
@@ -229,6 +233,13 @@ void TForm1::setAttackType(Fighter fighter, std::string_view type) {
     panel(fighter).attackType->setText(toolkit::toQString(type));
 }
 
+void TForm1::setWeaponName(Fighter fighter, std::string_view name) {
+    // The code alone does not say which weapon it came from.
+    QLabel* damageCode = panel(fighter).damageCode;
+    damageCode->setToolTip(toolkit::toQString(name));
+    damageCode->setAccessibleDescription(toolkit::toQString(name));
+}
+
 void TForm1::FormCreate() {
     m_state.fighter1Attacks = 0;
 }
@@ -310,7 +321,7 @@ void TForm1::ListBoxClick(Fighter fighter) {
             m_choiceWindows->attackModeWindow(weapon, fighter).showAndRaise();
         }
     };
-    weapons::ChoiceExecutor(fighter, *this, openWindow)
+    weapons::ChoiceExecutor(fighter, *this, weapons::catalogueWeaponName(row), openWindow)
         .carryOut(weapons::chooseFromCatalogue(row, strength(fighter), dexterity(fighter)));
 }
 
@@ -327,10 +338,8 @@ void TForm1::UnfamiliarButtonClick(Fighter fighter) {
 }
 
 void TForm1::ArmourBoxChange(Fighter fighter, QComboBox* box) {
-    // An edited text part that names no entry means no entry is selected, even though
-    // the box still remembers the index it had before the edit.
-    const int index = box->currentIndex();
-    const int selected = index >= 0 && box->itemText(index) == box->currentText() ? index : -1;
+    // An edited text part that names no entry means no entry is selected.
+    const int selected = toolkit::dropEntryUnlessTextNamesIt(*box);
     std::int32_t& armour = m_state.fighter(fighter).armour;
     armour = weapons::armourAfterChange(selected, box->count(), armour);
     labelNamed(fighter == Fighter::First ? "Label71" : "Label72")

@@ -59,6 +59,7 @@ public:
     void setDamageCode(engine::Fighter fighter, std::string_view code) override;
     void setAttackValue(engine::Fighter fighter, std::string_view value) override;
     void setAttackType(engine::Fighter fighter, std::string_view type) override;
+    void setWeaponName(engine::Fighter fighter, std::string_view name) override;
 
     // The choice windows are created after this window and opened from it.
     void setChoiceWindows(weapons::ChoiceWindows* windows) { m_choiceWindows = windows; }

@@ -4,6 +4,7 @@
 #include "AttackModes.h"
 #include "CarryOut.h"
 #include "RequirementHints.h"
+#include "WeaponNames.h"
 #include "WeaponTarget.h"
 #include "toolkit/QtText.h"
 
@@ -45,8 +46,10 @@ std::optional<int> AttackModeChoiceWindow::checkedMode() const {
 }
 
 void AttackModeChoiceWindow::Button1Click() {
-    ChoiceExecutor(m_fighter, m_target)
-        .carryOut(confirmAttackMode(m_weapon, checkedMode(), m_target.strength(m_fighter),
+    const std::optional<int> mode = checkedMode();
+    ChoiceExecutor(m_fighter, m_target,
+                   mode ? attackModeWeaponName(m_weapon, *mode, m_fighter) : std::string())
+        .carryOut(confirmAttackMode(m_weapon, mode, m_target.strength(m_fighter),
                                     m_target.dexterity(m_fighter)));
 }
 

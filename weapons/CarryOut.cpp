@@ -9,8 +9,9 @@
 namespace weapons {
 
 ChoiceExecutor::ChoiceExecutor(engine::Fighter fighter, WeaponTarget& target,
-                               WindowOpener openWindow)
-    : m_fighter(fighter), m_target(target), m_openWindow(std::move(openWindow)) {}
+                               std::string weaponName, WindowOpener openWindow)
+    : m_fighter(fighter), m_target(target), m_weaponName(std::move(weaponName)),
+      m_openWindow(std::move(openWindow)) {}
 
 void ChoiceExecutor::operator()(const ShowErrorMessage& message) const {
     toolkit::showMessageBox(toolkit::toQString(message.text), toolkit::toQString(message.title));
@@ -19,6 +20,7 @@ void ChoiceExecutor::operator()(const ShowErrorMessage& message) const {
 void ChoiceExecutor::operator()(const SetDamageCode& choice) const {
     m_target.setDamageCode(m_fighter, choice.damageCode);
     m_target.setAttackType(m_fighter, normalAttackType);
+    m_target.setWeaponName(m_fighter, m_weaponName);
 }
 
 void ChoiceExecutor::operator()(const SetUntrainedWeapon& choice) const {
@@ -27,6 +29,7 @@ void ChoiceExecutor::operator()(const SetUntrainedWeapon& choice) const {
         m_target.setAttackValue(m_fighter, *choice.attackValue);
     }
     m_target.setAttackType(m_fighter, normalAttackType);
+    m_target.setWeaponName(m_fighter, m_weaponName);
 }
 
 void ChoiceExecutor::operator()(const OpenAttackModeWindow& open) const {

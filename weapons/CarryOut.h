@@ -5,17 +5,20 @@
 #include "engine/Fighter.h"
 
 #include <functional>
+#include <string>
 #include <variant>
 
 namespace weapons {
 
 // Carries out what a weapon rule decided, in the order the labels must change: the
-// DamageCode first, then the attack value where there is one, then the attack type.
+// DamageCode first, then the attack value where there is one, then the attack type; last
+// the name of the weapon the code came from.
 class ChoiceExecutor {
 public:
     using WindowOpener = std::function<void(AttackModeWeapon)>;
 
-    ChoiceExecutor(engine::Fighter fighter, WeaponTarget& target, WindowOpener openWindow = {});
+    ChoiceExecutor(engine::Fighter fighter, WeaponTarget& target, std::string weaponName,
+                   WindowOpener openWindow = {});
 
     void operator()(const NoAction&) const {}
     void operator()(const ShowErrorMessage& message) const;
@@ -30,6 +33,7 @@ public:
 private:
     engine::Fighter m_fighter;
     WeaponTarget& m_target;
+    std::string m_weaponName;
     WindowOpener m_openWindow;
 };
 

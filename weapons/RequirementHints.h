@@ -14,7 +14,8 @@ namespace weapons {
 // "Mindestwerte: St 61, Gs 31".
 std::string minimumsHint(const AttributeMinimums& minimums);
 
-// The hint of a weapon-list line; lines that are not available say so.
+// The hint of a weapon-list line; lines that are not available say so, and a weapon with
+// attack modes adds the minimums its modes test.
 std::string catalogueHint(const WeaponEntry& entry);
 
 // The hint of an improvised or unfamiliar weapon in the given fighter's window; none for

@@ -3,6 +3,7 @@
 #include "CarryOut.h"
 #include "RequirementHints.h"
 #include "UntrainedWeaponSelection.h"
+#include "WeaponNames.h"
 #include "WeaponTarget.h"
 #include "toolkit/ItemHints.h"
 #include "toolkit/QtText.h"
@@ -43,8 +44,9 @@ int UntrainedWeaponChoiceWindow::selectedRow() const {
 }
 
 void UntrainedWeaponChoiceWindow::Button1Click() {
-    ChoiceExecutor(m_fighter, m_target)
-        .carryOut(confirmUntrainedWeapon(m_dialog.table, m_fighter, selectedRow(),
+    const int row = selectedRow();
+    ChoiceExecutor(m_fighter, m_target, untrainedWeaponName(m_dialog, row))
+        .carryOut(confirmUntrainedWeapon(m_dialog.table, m_fighter, row,
                                          m_target.strength(m_fighter),
                                          m_target.dexterity(m_fighter)));
 }

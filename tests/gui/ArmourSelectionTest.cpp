@@ -84,17 +84,33 @@ private slots:
         armourClass->lineEdit()->selectAll();
         QTest::keyClick(armourClass->lineEdit(), Qt::Key_Delete);
         QCOMPARE(armourClass->currentText(), QString());
+        // The box itself reports no entry, as the handlers see it.
+        QCOMPARE(armourClass->currentIndex(), -1);
         // The stored value stays and the label is rewritten with it.
         QCOMPARE(m_window->combatState().fighter2.armour, 2);
         QCOMPARE(label("Label72"), QString("2"));
         // Text that is no entry: still nothing selected, and never parsed as a number.
         QTest::keyClicks(armourClass->lineEdit(), "5");
         QCOMPARE(m_window->combatState().fighter2.armour, 2);
+        QCOMPARE(armourClass->currentIndex(), -1);
         QCOMPARE(armourClass->count(), 7);
         QTest::keyClick(armourClass->lineEdit(), Qt::Key_Return);
         QCOMPARE(armourClass->count(), 7);
         QCOMPARE(m_window->combatState().fighter2.armour, 2);
         QVERIFY(boxes.boxes().empty());
+    }
+
+    void typingAfterAnEntryKeepsTheTextButSelectsNothing() {
+        QComboBox* protection = box("ComboBox3");
+        protection->setCurrentIndex(4);
+        protection->lineEdit()->setFocus();
+        protection->lineEdit()->end(false);
+        QTest::keyClicks(protection->lineEdit(), "x1");
+        QCOMPARE(protection->currentIndex(), -1);
+        QCOMPARE(protection->currentText(), QString("4x1"));
+        QCOMPARE(protection->lineEdit()->cursorPosition(), 3);
+        QCOMPARE(m_window->combatState().fighter1.armour, 4);
+        QCOMPARE(label("Label71"), QString("4"));
     }
 
     void newFightZeroesTheArmourButLeavesTheBoxes() {

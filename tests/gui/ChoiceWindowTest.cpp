@@ -208,6 +208,42 @@ private slots:
         QCOMPARE(label("Label11"), QString("1W6+1"));
     }
 
+    void theChosenWeaponNamesItsDamageCode() {
+        BoxRecorder boxes;
+        auto* code = child<QLabel>(m_window, "Label41");
+        const auto expectName = [&](const QString& name) {
+            QCOMPARE(code->toolTip(), name);
+            QCOMPARE(code->accessibleDescription(), name);
+        };
+        auto* list = child<QListWidget>(m_window, "ListBox2");
+        setAttributes(Fighter::Second, 100, 100);
+        clickRow(list, 0);
+        expectName("Dolch (1W6-1)");
+        clickRow(list, 20);
+        auto& glefe = windows().attackModeWindow(AttackModeWeapon::Glefe, Fighter::Second);
+        checkMode(&glefe, 3);
+        clickOk(&glefe);
+        expectName("Glefe, Sturmmangriff stechend (1W6+2)");
+        // A refused mode names nothing new: the code is still the Glefe's.
+        setAttributes(Fighter::Second, 0, 0);
+        clickRow(list, 15);
+        auto& anderthalb =
+            windows().attackModeWindow(AttackModeWeapon::Anderthalbhaender, Fighter::Second);
+        checkMode(&anderthalb, 1);
+        clickOk(&anderthalb);
+        QCOMPARE(boxes.boxes().size(), std::size_t{1});
+        expectName("Glefe, Sturmmangriff stechend (1W6+2)");
+        auto& improvised = windows().improvisedWindow(Fighter::Second);
+        clickRow(improvised.list(), 3);
+        clickOk(&improvised);
+        QCOMPARE(label("Label41"), QString("1W6-1"));
+        expectName("Stuhl (1W6-1), improvisiert");
+        QCOMPARE(child<QLabel>(m_window, "Label11")->toolTip(), QString());
+        // A new fight has no weapon to name.
+        guitest::triggerAction(m_window, "NeuKampf1gegen11");
+        expectName(QString());
+    }
+
     void closeBoxAndEscapeHideWithoutApplying() {
         BoxRecorder boxes;
         auto& glefe = openAttackModes(AttackModeWeapon::Glefe, Fighter::First);

@@ -258,7 +258,13 @@ private slots:
         QCOMPARE(list->item(1)->toolTip(), QString("Mindestwerte: St 61, Gs 31"));
         QCOMPARE(list->item(0)->toolTip(), QString("Mindestwerte: Gs 1"));
         QCOMPARE(list->item(8)->toolTip(), QString("Mindestwerte: St 1"));
-        QCOMPARE(list->item(15)->toolTip(), QString("Keine Mindestwerte"));
+        // A weapon with attack modes also names what each of its modes tests at OK.
+        QCOMPARE(list->item(15)->toolTip(),
+                 QString("einhändig: St 81, Gs 21; zweihändig: St 31, Gs 21"));
+        QCOMPARE(list->item(18)->toolTip(),
+                 QString("Mindestwerte: St 61, Gs 31; einhändig: St 91, Gs 31; "
+                         "zweihändig: St 61, Gs 31"));
+        QCOMPARE(list->item(5)->toolTip(), QString("Mindestwerte: St 11, Gs 31"));
         QCOMPARE(list->item(26)->toolTip(), QString("Noch nicht verfügbar"));
         auto& windows = m_windows->choiceWindows();
         QCOMPARE(windows.improvisedWindow(Fighter::First).list()->item(10)->toolTip(),

@@ -82,16 +82,43 @@ private slots:
     }
 
     void menuHasBothMenusWithTheirItems() {
+        // What the menus show, without the marks of their Alt keys.
+        const auto shown = [this](const char* name) {
+            return child<QAction>(m_window, name)->iconText();
+        };
         QCOMPARE(child<QMenuBar>(m_window, "MainMenu1")->actions().size(), 2);
-        QCOMPARE(child<QMenu>(m_window, "Datei1")->title(), QString("Datei"));
-        QCOMPARE(child<QMenu>(m_window, "Hilfe1")->title(), QString("Hilfe"));
-        QCOMPARE(child<QAction>(m_window, "NeuKampf1gegen11")->text(),
-                 QString("Neu: Kampf 1 gegen 1"));
-        QCOMPARE(child<QAction>(m_window, "berdiesesProgramm1")->text(),
-                 QString("Fehler dieses Programmes"));
-        QCOMPARE(child<QAction>(m_window, "Copyright1")->text(),
-                 QString("Änderungen gegenüber Version 1.0"));
-        QCOMPARE(child<QAction>(m_window, "Copyright3")->text(), QString("Copyright"));
+        QCOMPARE(child<QMenu>(m_window, "Datei1")->menuAction()->iconText(), QString("Datei"));
+        QCOMPARE(child<QMenu>(m_window, "Hilfe1")->menuAction()->iconText(), QString("Hilfe"));
+        QCOMPARE(shown("NeuKampf1gegen11"), QString("Neu: Kampf 1 gegen 1"));
+        QCOMPARE(shown("Ende1"), QString("Ende"));
+        QCOMPARE(shown("berdiesesProgramm1"), QString("Fehler dieses Programmes"));
+        QCOMPARE(shown("Copyright1"), QString("Änderungen gegenüber Version 1.0"));
+        QCOMPARE(shown("Copyright3"), QString("Copyright"));
+    }
+
+    void menusAndTheirItemsHaveAltKeysOfTheirOwn() {
+        const auto keysOf = [](const QList<QAction*>& actions) {
+            QSet<QKeySequence> keys;
+            for (const QAction* action : actions) {
+                const QKeySequence key = QKeySequence::mnemonic(action->text());
+                if (!key.isEmpty()) {
+                    keys.insert(key);
+                }
+            }
+            return keys.size();
+        };
+        QCOMPARE(keysOf(child<QMenuBar>(m_window, "MainMenu1")->actions()), 2);
+        QCOMPARE(keysOf(child<QMenu>(m_window, "Datei1")->actions()), 2);
+        QCOMPARE(keysOf(child<QMenu>(m_window, "Hilfe1")->actions()), 3);
+        // Alt+D opens "Datei", N starts a new fight.
+        QTest::mouseClick(child<QPushButton>(m_window, "Button2"), Qt::LeftButton);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(m_window, Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(),
+                     static_cast<QWidget*>(child<QMenu>(m_window, "Datei1")));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_N);
+        QCOMPARE(child<QLineEdit>(m_window, "Edit1")->text(), QString("0"));
     }
 
     void controlsDoNotOverlapAndTextsFit() {

@@ -3,10 +3,17 @@
 // showing only the main window, maximised.
 #include "ui/Startup.h"
 
+#include "toolkit/MessageBox.h"
+
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -20,6 +27,48 @@ void check(bool condition, const char* what) {
     if (!condition) {
         std::fprintf(stderr, "FAIL: %s\n", what);
         ++failures;
+    }
+}
+
+// A menu entry or button as the user reads it: no mnemonic marks, no shortcut after a tab.
+QString visibleText(const QString& text) {
+    return text.section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+}
+
+// Qt's own texts come from its German translation once the program has started: a real
+// message box and the fight log's context menu.
+void checkQtTextsAreGerman(QWidget* mainWindow) {
+    QStringList buttons;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        poll.stop();
+        for (QAbstractButton* button : box->buttons()) {
+            buttons << visibleText(button->text());
+        }
+        box->done(0);
+    });
+    poll.start(5);
+    toolkit::showMessageBox(QStringLiteral("Probe"), QStringLiteral("Fehler"));
+    buttons.sort();
+    check(buttons == QStringList({QStringLiteral("Abbrechen"), QStringLiteral("OK")}),
+          "the message box shows \"OK\" and \"Abbrechen\"");
+
+    auto* log = mainWindow->findChild<QPlainTextEdit*>();
+    check(log != nullptr, "the fight log exists");
+    if (log != nullptr) {
+        QMenu* menu = log->createStandardContextMenu();
+        QStringList entries;
+        for (const QAction* action : menu->actions()) {
+            entries << visibleText(action->text());
+        }
+        delete menu;
+        check(entries.contains(QStringLiteral("Kopieren")) &&
+                  entries.contains(QStringLiteral("Alles auswählen")),
+              "the log's context menu offers \"Kopieren\" and \"Alles auswählen\"");
     }
 }
 
@@ -46,6 +95,7 @@ void closeMainWindowOnceShown() {
             // An open choice window does not keep the program alive.
             auto* improvised = mainWindow->findChild<QWidget*>(QStringLiteral("Form20"));
             check(improvised != nullptr && !improvised->isVisible(), "Form20 exists, hidden");
+            checkQtTextsAreGerman(mainWindow);
             if (improvised != nullptr) {
                 improvised->show();
             }
