@@ -20,7 +20,7 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
 # No answer within this time counts as a hang.
-CALL_LIMIT_MS = 5000
+CALL_LIMIT_MS = 20000
 Atspi.set_timeout(CALL_LIMIT_MS, 30000)
 
 MAIN_TITLE = "Torvenn Kampfgenerator Version 1.1"
