@@ -19,6 +19,10 @@ public:
         friend bool operator==(const Point&, const Point&) = default;
     };
 
+    // A long fight is drawn from at most this many points, so that drawing it costs no
+    // more than drawing a short one; the latest round is always among them.
+    static constexpr std::size_t maximumPoints = 512;
+
     explicit FightChart(QWidget* parent = nullptr);
 
     void startNewFight();
@@ -33,6 +37,11 @@ protected:
 
 private:
     std::vector<Point> m_points;
+    // Of the points added in this fight, every m_stride-th is kept; the last point stands
+    // in for the latest round until the next point replaces it.
+    std::size_t m_added = 0;
+    std::size_t m_stride = 1;
+    bool m_lastStandsIn = false;
 };
 
 } // namespace ui

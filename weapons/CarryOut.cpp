@@ -17,11 +17,13 @@ void ChoiceExecutor::operator()(const ShowErrorMessage& message) const {
 }
 
 void ChoiceExecutor::operator()(const SetDamageCode& choice) const {
+    m_target.setChosenWeapon(m_fighter, choice.weapon);
     m_target.setDamageCode(m_fighter, choice.damageCode);
     m_target.setAttackType(m_fighter, normalAttackType);
 }
 
 void ChoiceExecutor::operator()(const SetUntrainedWeapon& choice) const {
+    m_target.setChosenWeapon(m_fighter, choice.weapon);
     m_target.setDamageCode(m_fighter, choice.damageCode);
     if (choice.attackValue) {
         m_target.setAttackValue(m_fighter, *choice.attackValue);

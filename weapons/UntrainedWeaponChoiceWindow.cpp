@@ -38,10 +38,13 @@ int UntrainedWeaponChoiceWindow::selectedRow() const {
 }
 
 void UntrainedWeaponChoiceWindow::Button1Click() {
-    ChoiceExecutor(m_fighter, m_target)
-        .carryOut(confirmUntrainedWeapon(m_dialog.table, m_fighter, selectedRow(),
-                                         m_target.strength(m_fighter),
-                                         m_target.dexterity(m_fighter)));
+    UntrainedWeaponConfirmation outcome =
+        confirmUntrainedWeapon(m_dialog.table, m_fighter, selectedRow(),
+                               m_target.strength(m_fighter), m_target.dexterity(m_fighter));
+    if (auto* chosen = std::get_if<SetUntrainedWeapon>(&outcome)) {
+        chosen->weapon.window = m_dialog.windowTitle;
+    }
+    ChoiceExecutor(m_fighter, m_target).carryOut(outcome);
 }
 
 } // namespace weapons
