@@ -19,8 +19,8 @@ public:
         friend bool operator==(const Point&, const Point&) = default;
     };
 
-    // A long fight is drawn from at most this many points, so that drawing it costs no
-    // more than drawing a short one; the latest round is always among them.
+    // A long fight is drawn from at most this many evenly spaced points and the latest
+    // round, so that drawing it costs no more than drawing a short one.
     static constexpr std::size_t maximumPoints = 512;
 
     explicit FightChart(QWidget* parent = nullptr);
