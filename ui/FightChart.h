@@ -21,7 +21,7 @@ public:
 
     // A long fight is drawn from at most this many evenly spaced points and the latest
     // round, so that drawing it costs no more than drawing a short one.
-    static constexpr std::size_t maximumPoints = 512;
+    static constexpr std::size_t maximumPoints = 64;
 
     explicit FightChart(QWidget* parent = nullptr);
 
