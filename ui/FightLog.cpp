@@ -30,8 +30,9 @@ FightLog::FightLog(QWidget* parent) : QGroupBox(QStringLiteral("Kampfverlauf"), 
     m_view->document()->setUndoRedoEnabled(false);
     m_view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_view->setAccessibleName(QStringLiteral("Kampfverlauf"));
-    m_view->setAccessibleDescription(QStringLiteral(
-        "Alle Runden dieser Sitzung mit Würfen, Treffern und verbleibenden Punkten"));
+    m_view->setAccessibleDescription(
+        QStringLiteral("Die Runden des laufenden Kampfes und der Kämpfe davor mit Würfen, Treffern "
+                       "und Verlusten"));
     m_view->installEventFilter(this);
     m_copyAll = new QAction(QStringLiteral("Kampfverlauf kopieren"), this);
     m_copyAll->setObjectName(QStringLiteral("copyFightLog"));
