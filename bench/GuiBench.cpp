@@ -3,6 +3,7 @@
 // processes, each next to a bare Qt main window as the baseline of the same run, and to a
 // main window with a single label, the least a window showing any text costs.
 #include "ProbeProcess.h"
+#include "ResidentMemory.h"
 #include "Targets.h"
 #include "engine/RoundWindow.h"
 #include "toolkit/MessageBox.h"
@@ -10,7 +11,9 @@
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <array>
@@ -48,9 +51,8 @@ void keepFightGoing(ui::TForm1& window) {
     }
 }
 
-// One press of "Eine Runde generieren" on the shown main window. With painted set, the
-// event loop also repaints what the round changed.
-void roundThroughMainWindow(benchmark::State& state, bool painted) {
+// One press of "Eine Runde generieren" on the shown main window, the click handler alone.
+void guiRound(benchmark::State& state) {
     int boxes = 0;
     toolkit::installBoxAnswerer([&boxes](const toolkit::ShownBox&) { ++boxes; });
     ui::ApplicationWindows windows;
@@ -62,9 +64,6 @@ void roundThroughMainWindow(benchmark::State& state, bool painted) {
 
     for (auto _ : state) {
         roundButton->click();
-        if (painted) {
-            QCoreApplication::processEvents();
-        }
         keepFightGoing(window);
     }
     toolkit::removeBoxAnswerer();
@@ -73,15 +72,114 @@ void roundThroughMainWindow(benchmark::State& state, bool painted) {
     }
 }
 
-void guiRound(benchmark::State& state) {
-    roundThroughMainWindow(state, false);
-}
 BENCHMARK(guiRound);
 
-void guiRoundPainted(benchmark::State& state) {
-    roundThroughMainWindow(state, true);
+// Standard values, but life points so high that a fight lasts as long as a benchmark needs.
+void prepareEndlessFight(ui::TForm1& window) {
+    prepareFight(window);
+    for (const char* edit : {"Edit1", "Edit9"}) {
+        window.findChild<QLineEdit*>(QString::fromLatin1(edit))->setText("1000000000");
+    }
 }
-BENCHMARK(guiRoundPainted);
+
+void startEndlessFight(ui::TForm1& window, int rounds) {
+    window.findChild<QAction*>(QStringLiteral("NeuKampf1gegen11"))->trigger();
+    prepareEndlessFight(window);
+    auto* roundButton = window.findChild<QPushButton*>(QStringLiteral("Button1"));
+    for (int round = 0; round < rounds; ++round) {
+        roundButton->click();
+    }
+    QCoreApplication::processEvents();
+}
+
+// One round through the event loop, with the log, the chart and the labels painted, at a
+// given round of one fight. After a few timed rounds the fight starts over (untimed), so
+// every timed round is close to that round.
+void guiRoundPaintedAt(benchmark::State& state) {
+    const auto atRound = static_cast<int>(state.range(0));
+    constexpr int timedRoundsPerFight = 20;
+    toolkit::installBoxAnswerer([](const toolkit::ShownBox&) {});
+    ui::ApplicationWindows windows;
+    ui::TForm1& window = windows.form1();
+    window.showMaximized();
+    QCoreApplication::processEvents();
+    auto* roundButton = window.findChild<QPushButton*>(QStringLiteral("Button1"));
+    startEndlessFight(window, atRound - 1);
+
+    for (auto _ : state) {
+        if (window.combatState().roundNumber >= atRound - 1 + timedRoundsPerFight) {
+            state.PauseTiming();
+            startEndlessFight(window, atRound - 1);
+            state.ResumeTiming();
+        }
+        roundButton->click();
+        QCoreApplication::processEvents();
+    }
+    toolkit::removeBoxAnswerer();
+    state.counters["round"] = window.combatState().roundNumber;
+}
+BENCHMARK(guiRoundPaintedAt)->Arg(50)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// Resident memory after many rounds, and what one painted round costs then. Across fights,
+// each fight runs to its end with the standard values and a new fight follows; in one fight,
+// the life points keep it going. The event loop runs every hundred rounds, as it would
+// between a user's presses in a burst.
+void memoryAfterRounds(benchmark::State& state, bool oneFight) {
+    const auto rounds = static_cast<int>(state.range(0));
+    constexpr int roundsBetweenEvents = 100;
+    constexpr int timedRounds = 50;
+    toolkit::installBoxAnswerer([](const toolkit::ShownBox&) {});
+    ui::ApplicationWindows windows;
+    ui::TForm1& window = windows.form1();
+    window.showMaximized();
+    QCoreApplication::processEvents();
+    const long startKiB = bench::residentKiB();
+    auto* roundButton = window.findChild<QPushButton*>(QStringLiteral("Button1"));
+    auto* newFight = window.findChild<QAction*>(QStringLiteral("NeuKampf1gegen11"));
+    const auto nextFight = [&] {
+        newFight->trigger();
+        oneFight ? prepareEndlessFight(window) : prepareFight(window);
+    };
+    nextFight();
+    double roundSeconds = 0;
+    for (auto _ : state) {
+        for (int round = 1; round <= rounds; ++round) {
+            if (!roundButton->isEnabled()) {
+                nextFight();
+            }
+            roundButton->click();
+            if (round % roundsBetweenEvents == 0) {
+                QCoreApplication::processEvents();
+            }
+        }
+        QCoreApplication::processEvents();
+        const auto start = std::chrono::steady_clock::now();
+        for (int round = 0; round < timedRounds; ++round) {
+            if (!roundButton->isEnabled()) {
+                nextFight();
+            }
+            roundButton->click();
+            QCoreApplication::processEvents();
+        }
+        roundSeconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
+            timedRounds;
+    }
+    toolkit::removeBoxAnswerer();
+    state.counters["startMiB"] = static_cast<double>(startKiB) / kibPerMib;
+    state.counters["growthMiB"] = static_cast<double>(bench::residentKiB() - startKiB) / kibPerMib;
+    state.counters["roundMs"] = roundSeconds * 1e3;
+}
+
+void memoryAfterRoundsAcrossFights(benchmark::State& state) {
+    memoryAfterRounds(state, false);
+}
+BENCHMARK(memoryAfterRoundsAcrossFights)->Arg(100000)->Iterations(1)->Unit(benchmark::kSecond);
+
+void memoryAfterRoundsOfOneFight(benchmark::State& state) {
+    memoryAfterRounds(state, true);
+}
+BENCHMARK(memoryAfterRoundsOfOneFight)->Arg(20000)->Iterations(1)->Unit(benchmark::kSecond);
 
 // Creating every window of the program in a running application, without showing them.
 void createApplicationWindows(benchmark::State& state) {

@@ -20,7 +20,11 @@ void rollFighterDamage(Fighter fighter, CombatState& state, DiceGenerator& dice,
 }
 
 std::int32_t readInteger(const RoundWindow& window, PanelLabel label) {
-    return toolkit::parseInteger(window.labelText(label));
+    try {
+        return toolkit::parseInteger(window.labelText(label));
+    } catch (const toolkit::ConversionError& error) {
+        throw PanelConversionError(error, label);
+    }
 }
 
 void loadPanel(CombatState& state, const RoundWindow& window) {
@@ -105,6 +109,12 @@ std::string roundLine(std::int32_t roundNumber) {
 }
 
 RoundReport generateRound(CombatState& state, DiceGenerator& dice, RoundWindow& window) {
+    RoundReport report = resolveRound(state, dice, window);
+    announceEndOfFight(report, window);
+    return report;
+}
+
+RoundReport resolveRound(CombatState& state, DiceGenerator& dice, RoundWindow& window) {
     state.roundNumber = wrappingAdd(state.roundNumber, 1);
     for (const Fighter fighter : bothFighters) {
         rollFighterDamage(fighter, state, dice, window);
@@ -133,17 +143,21 @@ RoundReport generateRound(CombatState& state, DiceGenerator& dice, RoundWindow& 
 
     report.fighters = {state.fighter1, state.fighter2};
     writePanel(state, window);
-
     for (const Fighter fighter : bothFighters) {
-        if (state.fighter(fighter).lifePoints <= lostAtLifePoints) {
-            report.hasLost[indexOf(fighter)] = true;
+        report.hasLost[indexOf(fighter)] = state.fighter(fighter).lifePoints <= lostAtLifePoints;
+    }
+    return report;
+}
+
+void announceEndOfFight(const RoundReport& report, RoundWindow& window) {
+    for (const Fighter fighter : bothFighters) {
+        if (report.hasLost[indexOf(fighter)]) {
             window.disableRoundButton();
             window.showMessageBox(fighter == Fighter::First ? "Kämpfer 1 hat verloren"
                                                             : "Kämpfer 2 hat verloren",
                                   "Kampfende");
         }
     }
-    return report;
 }
 
 } // namespace engine

@@ -3,6 +3,7 @@
 #include "CombatState.h"
 #include "DiceGenerator.h"
 #include "RoundWindow.h"
+#include "toolkit/IntegerText.h"
 
 #include <array>
 #include <cstdint>
@@ -32,13 +33,30 @@ struct RoundReport {
     std::array<FighterState, 2> fighters{}; // both fighters as the round left them
 };
 
+// A value label of the panel that holds no whole number. The message is the conversion's
+// own; the label tells the log which fighter and which value it was.
+class PanelConversionError : public toolkit::ConversionError {
+public:
+    PanelConversionError(const toolkit::ConversionError& error, PanelLabel label)
+        : toolkit::ConversionError(error), label(label) {}
+    PanelLabel label;
+};
+
 AttackOutcome judgeAttack(std::int32_t attackTotal, std::int32_t defenceTotal);
 
 // The text of the round line after a round.
 std::string roundLine(std::int32_t roundNumber);
 
-// One press of "Eine Runde generieren". Throws toolkit::ConversionError when a value
-// label holds no whole number; what was done up to that label stays done.
+// One press of "Eine Runde generieren": resolveRound, then announceEndOfFight.
 RoundReport generateRound(CombatState& state, DiceGenerator& dice, RoundWindow& window);
+
+// Everything of a round up to the end of the fight: rolls, both attacks and the panel.
+// Throws PanelConversionError when a value label holds no whole number; what was done up
+// to that label stays done.
+RoundReport resolveRound(CombatState& state, DiceGenerator& dice, RoundWindow& window);
+
+// The end of the fight after a resolved round: for each fighter that has lost, the round
+// button is disabled and the "Kampfende" box shown, fighter 1's first.
+void announceEndOfFight(const RoundReport& report, RoundWindow& window);
 
 } // namespace engine

@@ -50,11 +50,34 @@ FightChart::FightChart(QWidget* parent) : QWidget(parent) {
 
 void FightChart::startNewFight() {
     m_points.clear();
+    m_added = 0;
+    m_stride = 1;
+    m_lastStandsIn = false;
     update();
 }
 
 void FightChart::addPoint(const Point& point) {
+    if (m_lastStandsIn) {
+        m_points.pop_back();
+    }
+    const std::size_t added = m_added++;
     m_points.push_back(point);
+    m_lastStandsIn = added % m_stride != 0;
+    if (!m_lastStandsIn && m_points.size() > maximumPoints) {
+        // Keep every second point from the fight's first on, and the latest; from here on
+        // take half as many.
+        const Point latest = m_points.back();
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < m_points.size(); i += 2) {
+            m_points[kept++] = m_points[i];
+        }
+        m_points.resize(kept);
+        m_stride *= 2;
+        m_lastStandsIn = added % m_stride != 0;
+        if (m_lastStandsIn) {
+            m_points.push_back(latest);
+        }
+    }
     update();
 }
 

@@ -21,6 +21,10 @@ public:
         friend bool operator==(const Point&, const Point&) = default;
     };
 
+    // A long fight is drawn from at most this many evenly spaced points and the latest
+    // round, so that drawing it costs no more than drawing a short one.
+    static constexpr std::size_t maximumPoints = 64;
+
     explicit FightChart(QWidget* parent = nullptr);
 
     void startNewFight();
@@ -42,6 +46,11 @@ private:
     std::vector<Point> m_points;
     mutable QColor m_coloursBackground; // invalid until the first look-up
     mutable std::array<QColor, 4> m_lineColours;
+    // Of the points added in this fight, every m_stride-th is kept; the last point stands
+    // in for the latest round until the next point replaces it.
+    std::size_t m_added = 0;
+    std::size_t m_stride = 1;
+    bool m_lastStandsIn = false;
 };
 
 } // namespace ui

@@ -69,9 +69,6 @@ void resetFightDisplay(TForm1& window) {
     }
     setLabelText(window, "Label1", QString());
     setLabelText(window, "Label10", QString());
-    for (const engine::Fighter fighter : engine::bothFighters) {
-        window.setWeaponName(fighter, {});
-    }
     // The round count starts again, and so does the round line.
     setLabelText(window, "Label64", EventPanel::initialRoundLine());
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "FightSetup.h"
+#include "engine/FightTally.h"
 #include "engine/Round.h"
 
 #include <QGroupBox>
+#include <deque>
+#include <optional>
 
 class QAction;
 class QPlainTextEdit;
@@ -11,18 +15,28 @@ namespace ui {
 
 class FightChart;
 
-// "Kampfverlauf": every round of every fight of this session, in German, read-only and
-// copyable, with a small chart of the current fight.
+// "Kampfverlauf": the rounds of the current fight and of the fights before it, in German,
+// read-only and copyable, with a small chart of the current fight. The current fight is
+// kept whole; of the earlier ones the log keeps the latest, within a bound, and says
+// which it dropped.
 class FightLog : public QGroupBox {
     Q_OBJECT
 public:
+    // Earlier fights kept beside the current one, and the lines they may take together.
+    static constexpr int keptEarlierFights = 20;
+    static constexpr int keptEarlierLines = 20000;
+
     explicit FightLog(QWidget* parent = nullptr);
 
-    void addRound(const engine::RoundReport& report);
-    void addFailedRound(int roundNumber, const QString& message);
+    // A round resolved from what the fighters brought into it. Where the round ended the
+    // fight, the log and the chart are up to date when this returns.
+    void addRound(const engine::RoundReport& report, const FightSetup& setup);
+    void addFailedRound(int roundNumber, const FightSetup& setup, const QString& failure);
     void startNewFight();
-    // The whole log as plain text, also what "Kampfverlauf kopieren" puts on the clipboard.
+    // The whole log as plain text.
     QString text();
+    // The selection as plain text, or the whole log when nothing is selected; also what
+    // Ctrl+C and "Kampfverlauf kopieren" do.
     void copyToClipboard();
     // Writes the lines still waiting for the event loop.
     void flush();
@@ -30,8 +44,15 @@ public:
     QPlainTextEdit* view() const { return m_view; }
     FightChart* chart() const { return m_chart; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void append(const QString& line);
+    // The fight's heading and starting values before its first entry, or what changed
+    // since the previous round.
+    void logSetup(const FightSetup& setup);
+    void dropEarlierFightsBeyondBounds();
     void showContextMenu(const QPoint& position);
 
     QPlainTextEdit* m_view = nullptr;
@@ -39,7 +60,21 @@ private:
     QAction* m_copyAll = nullptr;
     QStringList m_pending;
     bool m_flushScheduled = false;
-    int m_fightNumber = 1;
+
+    int m_fightNumber = 0;    // of the latest fight with an entry
+    bool m_fightOpen = false; // the current fight has its heading in the log
+    // What the next round would start from if the user changed nothing.
+    FightSetup m_expectedSetup;
+    engine::FightTally m_tally;
+
+    // Lines of the earlier fights still in the document, oldest first, and of the current
+    // one; all lines counted, also those still waiting for the event loop.
+    std::deque<int> m_earlierFightLines;
+    int m_earlierLines = 0;
+    int m_currentFightLines = 0;
+    int m_lastDroppedFight = 0;
+    int m_linesToDrop = 0; // from the front, at the next flush
+    bool m_hasDropNote = false;
 };
 
 } // namespace ui

@@ -1,6 +1,9 @@
 #include "FightLogText.h"
 
+#include "ValueRows.h"
+#include "toolkit/IntegerText.h"
 #include "toolkit/MessageBox.h"
+#include "toolkit/QtText.h"
 
 namespace ui {
 
@@ -9,72 +12,211 @@ namespace {
 using engine::AttackOutcome;
 using engine::Fighter;
 
+// How the log names the values of valueRows, in the same order.
+constexpr std::array<const char*, 7> valueNames{"LP", "AP", "Angriff", "Abwehr", "St", "Gs", "Gw"};
+static_assert(valueNames.size() == std::tuple_size_v<decltype(FighterSetup::values)>);
+
 QString fighterName(Fighter fighter) {
     return fighter == Fighter::First ? QStringLiteral("Kämpfer 1") : QStringLiteral("Kämpfer 2");
 }
 
-QString outcomeText(const engine::AttackReport& attack) {
-    QString text;
-    switch (attack.outcome) {
-    case AttackOutcome::Missed:
-        text = QStringLiteral("verfehlt");
-        break;
-    case AttackOutcome::Defended:
-        text = QStringLiteral("abgewehrt");
-        break;
-    case AttackOutcome::Hit:
-        text = QStringLiteral("Treffer");
-        break;
+// A label holds what the user typed. Plain whole numbers are shown as they are; anything
+// else is isolated so that it cannot reorder the sentence around it, and kept on one line
+// so that every line of the log stays one line.
+QString oneLine(const QString& text) {
+    QString line = text;
+    for (QChar& c : line) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator) {
+            c = QLatin1Char(' ');
+        }
     }
-    if (!attack.takesEffect && attack.outcome != AttackOutcome::Missed) {
-        text += QStringLiteral(", ohne Wirkung (keine Waffe gewählt)");
-    }
-    return text;
+    return line;
 }
 
-QString fighterLine(const engine::RoundReport& report, Fighter fighter) {
-    const engine::FighterState& state = report.fighters[engine::indexOf(fighter)];
-    const engine::AttackReport& ownAttack = report.attackBy[engine::indexOf(fighter)];
-    const engine::AttackReport& suffered =
-        report.attackBy[engine::indexOf(engine::opponentOf(fighter))];
-    return QStringLiteral("%1: Schaden %2, Angriff %3 (gesamt %4), Abwehr %5 (gesamt %6), "
-                          "Angriff: %7; verliert %8 LP und %9 AP, bleiben %10 LP und %11 AP.")
-        .arg(fighterName(fighter))
-        .arg(state.damageRoll)
-        .arg(state.attackRoll)
-        .arg(state.attackTotal)
-        .arg(state.defenceRoll)
-        .arg(state.defenceTotal)
-        .arg(outcomeText(ownAttack))
-        .arg(suffered.lifeLost)
-        .arg(suffered.enduranceLost)
-        .arg(state.lifePoints)
-        .arg(state.endurancePoints);
+QString typedValue(const QString& text) {
+    if (const auto value = toolkit::tryParseInteger(toolkit::toStdString(text));
+        value && toolkit::toQString(toolkit::integerText(*value)) == text) {
+        return text;
+    }
+    return toolkit::isolated(oneLine(text));
+}
+
+QString valueText(std::size_t row, const QString& text) {
+    return QStringLiteral("%1 %2").arg(QString::fromLatin1(valueNames[row]), typedValue(text));
+}
+
+QString weaponText(const FighterSetup& setup) {
+    if (setup.weapon.isEmpty()) {
+        return setup.damageCode == QLatin1String("0")
+                   ? QStringLiteral("keine Waffe")
+                   : QStringLiteral("Schaden %1").arg(setup.damageCode);
+    }
+    return QStringLiteral("Waffe %1, Schaden %2").arg(setup.weapon, setup.damageCode);
+}
+
+QString armourText(const FighterSetup& setup) {
+    return QStringLiteral("Rüstung %1").arg(setup.armour);
+}
+
+QString fireText(bool fireSensitive) {
+    return fireSensitive ? QStringLiteral("feuerempfindlich")
+                         : QStringLiteral("nicht feuerempfindlich");
+}
+
+// "7 + 10 = 17": the die, the skill value and the total.
+QString sumText(std::int32_t die, std::int32_t skill, std::int32_t total) {
+    const auto wideSkill = static_cast<qint64>(skill);
+    return QStringLiteral("%1 %2 %3 = %4")
+        .arg(die)
+        .arg(wideSkill < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(wideSkill < 0 ? -wideSkill : wideSkill)
+        .arg(total);
+}
+
+QString outcomeText(AttackOutcome outcome) {
+    switch (outcome) {
+    case AttackOutcome::Missed:
+        return QStringLiteral("verfehlt");
+    case AttackOutcome::Defended:
+        return QStringLiteral("abgewehrt");
+    case AttackOutcome::Hit:
+        break;
+    }
+    return QStringLiteral("Treffer");
+}
+
+QString attackLine(const engine::RoundReport& report, Fighter attacker) {
+    const Fighter defender = engine::opponentOf(attacker);
+    const engine::FighterState& from = report.fighters[engine::indexOf(attacker)];
+    const engine::FighterState& to = report.fighters[engine::indexOf(defender)];
+    const engine::AttackReport& attack = report.attackBy[engine::indexOf(attacker)];
+    QString line = QStringLiteral("%1 greift %2 an: Angriff %3 gegen Abwehr %4, %5")
+                       .arg(fighterName(attacker), fighterName(defender),
+                            sumText(from.attackRoll, from.attackSkill, from.attackTotal),
+                            sumText(to.defenceRoll, to.defenceSkill, to.defenceTotal),
+                            outcomeText(attack.outcome));
+    if (attack.outcome == AttackOutcome::Missed) {
+        return line + QStringLiteral(". %1 verliert nichts.").arg(fighterName(defender));
+    }
+    if (!attack.takesEffect) {
+        return line + QStringLiteral(", aber ohne Wirkung (keine Waffe gewählt). %1 verliert "
+                                     "nichts.")
+                          .arg(fighterName(defender));
+    }
+    return line + QStringLiteral(". Schaden %1, Rüstung %2: %3 verliert %4 AP und %5 LP.")
+                      .arg(from.damageRoll)
+                      .arg(to.armour)
+                      .arg(fighterName(defender))
+                      .arg(attack.enduranceLost)
+                      .arg(attack.lifeLost);
+}
+
+QString tallyLine(const engine::FightTally& tally, Fighter attacker) {
+    const engine::AttackTally& by = tally.attacksBy[engine::indexOf(attacker)];
+    return QStringLiteral("%1: %2 Treffer, %3 abgewehrt, %4 verfehlt; %5 verlor dadurch %6 LP "
+                          "und %7 AP.")
+        .arg(fighterName(attacker))
+        .arg(by.hits)
+        .arg(by.defended)
+        .arg(by.missed)
+        .arg(fighterName(engine::opponentOf(attacker)))
+        .arg(by.lifeDealt)
+        .arg(by.enduranceDealt);
 }
 
 } // namespace
-
-QStringList roundEntry(const engine::RoundReport& report) {
-    QStringList lines{QStringLiteral("Runde %1").arg(report.roundNumber)};
-    for (const Fighter fighter : engine::bothFighters) {
-        lines << fighterLine(report, fighter);
-    }
-    for (const Fighter fighter : engine::bothFighters) {
-        if (report.hasLost[engine::indexOf(fighter)]) {
-            lines << QStringLiteral("Kampfende: %1 hat verloren.").arg(fighterName(fighter));
-        }
-    }
-    return lines;
-}
 
 QString fightHeading(int fightNumber) {
     return QStringLiteral("Kampf %1").arg(fightNumber);
 }
 
-QString failedRoundLine(int roundNumber, const QString& message) {
-    return QStringLiteral("Runde %1 nicht ausgewertet: %2")
-        .arg(roundNumber)
-        .arg(toolkit::errorBoxText(message));
+QString setupLine(Fighter fighter, const FighterSetup& setup) {
+    QStringList values;
+    for (std::size_t row = 0; row < setup.values.size(); ++row) {
+        values << valueText(row, setup.values[row]);
+    }
+    QString line = QStringLiteral("%1: %2; %3; %4")
+                       .arg(fighterName(fighter), values.join(QStringLiteral(", ")),
+                            weaponText(setup), armourText(setup));
+    if (setup.fireSensitive) {
+        line += QStringLiteral("; ") + fireText(true);
+    }
+    return line + QLatin1Char('.');
+}
+
+std::optional<QString> changeLine(Fighter fighter, const FighterSetup& before,
+                                  const FighterSetup& now) {
+    QStringList parts;
+    QStringList values;
+    for (std::size_t row = 0; row < now.values.size(); ++row) {
+        if (now.values[row] != before.values[row]) {
+            values << valueText(row, now.values[row]);
+        }
+    }
+    if (!values.isEmpty()) {
+        parts << values.join(QStringLiteral(", "));
+    }
+    if (now.weapon != before.weapon || now.damageCode != before.damageCode) {
+        parts << weaponText(now);
+    }
+    if (now.armour != before.armour) {
+        parts << armourText(now);
+    }
+    if (now.fireSensitive != before.fireSensitive) {
+        parts << fireText(now.fireSensitive);
+    }
+    if (parts.isEmpty()) {
+        return std::nullopt;
+    }
+    return QStringLiteral("%1 geändert: %2.")
+        .arg(fighterName(fighter), parts.join(QStringLiteral("; ")));
+}
+
+QStringList roundEntry(const engine::RoundReport& report) {
+    const engine::FighterState& f1 = report.fighters[0];
+    const engine::FighterState& f2 = report.fighters[1];
+    return {QStringLiteral("Runde %1").arg(report.roundNumber), attackLine(report, Fighter::First),
+            attackLine(report, Fighter::Second),
+            QStringLiteral("Danach hat Kämpfer 1 %1 LP und %2 AP, Kämpfer 2 %3 LP und %4 AP.")
+                .arg(f1.lifePoints)
+                .arg(f1.endurancePoints)
+                .arg(f2.lifePoints)
+                .arg(f2.endurancePoints)};
+}
+
+QStringList fightEndEntry(const engine::RoundReport& report, const engine::FightTally& tally) {
+    QStringList lines;
+    for (const Fighter fighter : engine::bothFighters) {
+        if (report.hasLost[engine::indexOf(fighter)]) {
+            lines << QStringLiteral("Kampfende: %1 hat verloren.").arg(fighterName(fighter));
+        }
+    }
+    lines << (tally.rounds == 1 ? QStringLiteral("Bilanz nach 1 Runde:")
+                                : QStringLiteral("Bilanz nach %1 Runden:").arg(tally.rounds));
+    for (const Fighter fighter : engine::bothFighters) {
+        lines << tallyLine(tally, fighter);
+    }
+    return lines;
+}
+
+QString failedValueText(Fighter fighter, std::size_t row, const QString& text) {
+    // The conversion message isolates the typed text itself.
+    const toolkit::ConversionError error(toolkit::toStdString(oneLine(text)));
+    return QStringLiteral("%1, %2: %3")
+        .arg(fighterName(fighter), QString::fromLatin1(valueNames.at(row)),
+             toolkit::errorBoxText(toolkit::toQString(error.message())));
+}
+
+QString failedRoundLine(int roundNumber, const QString& failure) {
+    return QStringLiteral("Runde %1 nicht ausgewertet: %2").arg(roundNumber).arg(failure);
+}
+
+QString droppedFightsNote(int lastDroppedFight) {
+    return lastDroppedFight == 1
+               ? QStringLiteral("(Kampf 1 ist nicht mehr im Kampfverlauf.)")
+               : QStringLiteral("(Kampf 1 bis %1 sind nicht mehr im Kampfverlauf.)")
+                     .arg(lastDroppedFight);
 }
 
 } // namespace ui

@@ -1,15 +1,27 @@
 #pragma once
 
+#include "FightSetup.h"
+#include "engine/FightTally.h"
 #include "engine/Round.h"
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace ui {
 
-// The German lines of the fight log, built from what a round computed.
-QStringList roundEntry(const engine::RoundReport& report);
+// The German lines of the fight log, built from what a round computed and from what the
+// fighters brought into it. Short enough to be read out to the players.
 QString fightHeading(int fightNumber);
-QString failedRoundLine(int roundNumber, const QString& message);
+QString setupLine(engine::Fighter fighter, const FighterSetup& setup);
+// None when nothing the fighter brings into the round has changed.
+std::optional<QString> changeLine(engine::Fighter fighter, const FighterSetup& before,
+                                  const FighterSetup& now);
+QStringList roundEntry(const engine::RoundReport& report);
+QStringList fightEndEntry(const engine::RoundReport& report, const engine::FightTally& tally);
+// "Kämpfer 1, LP: 'zwölf' ist kein gültiger Integerwert." for a value row's label text.
+QString failedValueText(engine::Fighter fighter, std::size_t row, const QString& text);
+QString failedRoundLine(int roundNumber, const QString& failure);
+QString droppedFightsNote(int lastDroppedFight);
 
 } // namespace ui

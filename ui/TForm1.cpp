@@ -3,6 +3,7 @@
 #include "EventPanel.h"
 #include "FightCommands.h"
 #include "FightLog.h"
+#include "FightLogText.h"
 #include "FighterPanel.h"
 #include "HelpTexts.h"
 #include "ListSelectionWatcher.h"
@@ -19,7 +20,6 @@
 #include "weapons/CatalogueSelection.h"
 #include "weapons/ChoiceWindows.h"
 #include "weapons/UntrainedWeaponChoiceWindow.h"
-#include "weapons/WeaponNames.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -221,6 +221,25 @@ std::int32_t TForm1::dexterity(Fighter fighter) const {
     return m_state.fighter(fighter).dexterity;
 }
 
+void TForm1::setChosenWeapon(Fighter fighter, const weapons::ChosenWeapon& weapon) {
+    QString name = toolkit::toQString(weapon.entry);
+    if (!weapon.mode.empty()) {
+        name += QStringLiteral(", ") + toolkit::toQString(weapon.mode);
+    }
+    if (!weapon.window.empty()) {
+        name += QStringLiteral(" aus „%1“").arg(toolkit::toQString(weapon.window));
+    }
+    showWeaponName(fighter, name);
+}
+
+void TForm1::showWeaponName(Fighter fighter, const QString& name) {
+    m_weaponNames[engine::indexOf(fighter)] = name;
+    // The code alone does not say which weapon it came from.
+    QLabel* damageCode = panel(fighter).damageCode;
+    damageCode->setToolTip(name);
+    damageCode->setAccessibleDescription(name);
+}
+
 void TForm1::setDamageCode(Fighter fighter, std::string_view code) {
     panel(fighter).damageCode->setText(toolkit::toQString(code));
 }
@@ -233,28 +252,53 @@ void TForm1::setAttackType(Fighter fighter, std::string_view type) {
     panel(fighter).attackType->setText(toolkit::toQString(type));
 }
 
-void TForm1::setWeaponName(Fighter fighter, std::string_view name) {
-    // The code alone does not say which weapon it came from.
-    QLabel* damageCode = panel(fighter).damageCode;
-    damageCode->setToolTip(toolkit::toQString(name));
-    damageCode->setAccessibleDescription(toolkit::toQString(name));
-}
-
 void TForm1::FormCreate() {
     m_state.fighter1Attacks = 0;
 }
 
+FightSetup TForm1::fightSetup() const {
+    FightSetup setup;
+    for (const Fighter fighter : engine::bothFighters) {
+        FighterSetup& own = setup[engine::indexOf(fighter)];
+        for (std::size_t row = 0; row < valueRows.size(); ++row) {
+            own.values[row] = m_valueTargets[engine::indexOf(fighter)][row]->text();
+        }
+        own.weapon = m_weaponNames[engine::indexOf(fighter)];
+        own.damageCode = panel(fighter).damageCode->text();
+        own.armour = m_state.fighter(fighter).armour;
+        own.fireSensitive = panel(fighter).fireSensitive->isChecked();
+    }
+    return setup;
+}
+
+QString TForm1::failedRoundText(const std::exception& error) const {
+    if (const auto* failed = dynamic_cast<const engine::PanelConversionError*>(&error)) {
+        for (const Fighter fighter : engine::bothFighters) {
+            for (std::size_t row = 0; row < valueRows.size(); ++row) {
+                if (engine::objectNameOf(failed->label) ==
+                    nameFor(valueRows[row].panelLabel, fighter)) {
+                    return failedValueText(fighter, row, panelLabel(failed->label)->text());
+                }
+            }
+        }
+    }
+    return toolkit::errorBoxText(toolkit::errorMessage(error));
+}
+
 void TForm1::Button1Click() {
+    const FightSetup setup = fightSetup();
     engine::RoundReport report;
     try {
-        report = engine::generateRound(m_state, m_dice, *this);
+        report = engine::resolveRound(m_state, m_dice, *this);
     } catch (const std::exception& error) {
         // Logged here, reported by the error box like any error that leaves a handler.
-        m_fightLog->addFailedRound(m_state.roundNumber, toolkit::errorMessage(error));
+        m_fightLog->addFailedRound(m_state.roundNumber, setup, failedRoundText(error));
         throw;
     }
-    m_fightLog->addRound(report);
+    // The log and the chart show the deciding round before any "Kampfende" box.
+    m_fightLog->addRound(report, setup);
     m_roundAnnouncement->announce(m_eventPanel->roundSummary());
+    engine::announceEndOfFight(report, *this);
 }
 
 void TForm1::Button2Click() {
@@ -273,6 +317,9 @@ void TForm1::NeuKampf1gegen11Click() {
     engine::resetCombatState(m_state);
     m_roundButton->setEnabled(true);
     resetFightDisplay(*this);
+    for (const Fighter fighter : engine::bothFighters) {
+        showWeaponName(fighter, QString());
+    }
     m_fightLog->startNewFight();
 }
 
@@ -321,7 +368,7 @@ void TForm1::ListBoxClick(Fighter fighter) {
             m_choiceWindows->attackModeWindow(weapon, fighter).showAndRaise();
         }
     };
-    weapons::ChoiceExecutor(fighter, *this, weapons::catalogueWeaponName(row), openWindow)
+    weapons::ChoiceExecutor(fighter, *this, openWindow)
         .carryOut(weapons::chooseFromCatalogue(row, strength(fighter), dexterity(fighter)));
 }
 

@@ -4,6 +4,7 @@
 #include "engine/DiceGenerator.h"
 #include "engine/Round.h"
 #include "engine/RoundWindow.h"
+#include "ui/FightSetup.h"
 #include "weapons/WeaponTarget.h"
 
 #include <QMainWindow>
@@ -56,10 +57,10 @@ public:
     // What the weapon choices see of this window.
     std::int32_t strength(engine::Fighter fighter) const override;
     std::int32_t dexterity(engine::Fighter fighter) const override;
+    void setChosenWeapon(engine::Fighter fighter, const weapons::ChosenWeapon& weapon) override;
     void setDamageCode(engine::Fighter fighter, std::string_view code) override;
     void setAttackValue(engine::Fighter fighter, std::string_view value) override;
     void setAttackType(engine::Fighter fighter, std::string_view type) override;
-    void setWeaponName(engine::Fighter fighter, std::string_view name) override;
 
     // The choice windows are created after this window and opened from it.
     void setChoiceWindows(weapons::ChoiceWindows* windows) { m_choiceWindows = windows; }
@@ -87,10 +88,15 @@ public:
     void AlternativeArmourClick(engine::Fighter fighter);
 
 private:
+    // Kept for the log, and shown as the tooltip and description of the damage code.
+    void showWeaponName(engine::Fighter fighter, const QString& name);
     void buildMenu();
     void connectValueInputs();
     void connectWeaponInputs();
     QLabel* labelNamed(const char* name) const;
+    // What both fighters bring into the next round, for the log.
+    FightSetup fightSetup() const;
+    QString failedRoundText(const std::exception& error) const;
 
     engine::CombatState m_state;
     engine::DiceGenerator m_dice;
@@ -101,6 +107,7 @@ private:
     std::array<QLabel*, engine::panelLabelCount> m_panelLabels{};
     std::array<std::array<QLabel*, 7>, 2> m_valueTargets{};
     std::array<ListSelectionWatcher*, 2> m_weaponListWatchers{};
+    std::array<QString, 2> m_weaponNames; // empty until a weapon is chosen in this fight
     QPushButton* m_roundButton = nullptr;
     weapons::ChoiceWindows* m_choiceWindows = nullptr;
 };

@@ -4,7 +4,6 @@
 #include "AttackModes.h"
 #include "CarryOut.h"
 #include "RequirementHints.h"
-#include "WeaponNames.h"
 #include "WeaponTarget.h"
 #include "toolkit/QtText.h"
 
@@ -46,10 +45,8 @@ std::optional<int> AttackModeChoiceWindow::checkedMode() const {
 }
 
 void AttackModeChoiceWindow::Button1Click() {
-    const std::optional<int> mode = checkedMode();
-    ChoiceExecutor(m_fighter, m_target,
-                   mode ? attackModeWeaponName(m_weapon, *mode, m_fighter) : std::string())
-        .carryOut(confirmAttackMode(m_weapon, mode, m_target.strength(m_fighter),
+    ChoiceExecutor(m_fighter, m_target)
+        .carryOut(confirmAttackMode(m_weapon, checkedMode(), m_target.strength(m_fighter),
                                     m_target.dexterity(m_fighter)));
 }
 

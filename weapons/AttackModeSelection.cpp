@@ -17,7 +17,8 @@ AttackModeConfirmation confirmAttackMode(AttackModeWeapon weapon, std::optional<
     if (!meetsMinimums(mode->minimums, strength, dexterity)) {
         return ShowErrorMessage{missingAttributesText};
     }
-    return SetDamageCode{mode->damageCode};
+    return SetDamageCode{mode->damageCode,
+                         {attackModeWeaponData(weapon).windowTitle, mode->caption}};
 }
 
 } // namespace weapons

@@ -5,20 +5,17 @@
 #include "engine/Fighter.h"
 
 #include <functional>
-#include <string>
 #include <variant>
 
 namespace weapons {
 
 // Carries out what a weapon rule decided, in the order the labels must change: the
-// DamageCode first, then the attack value where there is one, then the attack type; last
-// the name of the weapon the code came from.
+// DamageCode first, then the attack value where there is one, then the attack type.
 class ChoiceExecutor {
 public:
     using WindowOpener = std::function<void(AttackModeWeapon)>;
 
-    ChoiceExecutor(engine::Fighter fighter, WeaponTarget& target, std::string weaponName,
-                   WindowOpener openWindow = {});
+    ChoiceExecutor(engine::Fighter fighter, WeaponTarget& target, WindowOpener openWindow = {});
 
     void operator()(const NoAction&) const {}
     void operator()(const ShowErrorMessage& message) const;
@@ -33,7 +30,6 @@ public:
 private:
     engine::Fighter m_fighter;
     WeaponTarget& m_target;
-    std::string m_weaponName;
     WindowOpener m_openWindow;
 };
 

@@ -7,8 +7,10 @@ namespace weapons {
 namespace {
 
 struct OutcomeToChoice {
+    const WeaponEntry& entry;
+
     CatalogueChoice operator()(const FixedDamage& fixed) const {
-        return SetDamageCode{fixed.damageCode};
+        return SetDamageCode{fixed.damageCode, {entry.listText}};
     }
     CatalogueChoice operator()(const AttackModeWindowOutcome& window) const {
         return OpenAttackModeWindow{window.weapon};
@@ -29,7 +31,7 @@ CatalogueChoice chooseFromCatalogue(int index, std::int32_t strength, std::int32
         !meetsMinimums(entry->minimums, strength, dexterity)) {
         return ShowErrorMessage{missingAttributesText};
     }
-    return std::visit(OutcomeToChoice{}, entry->outcome);
+    return std::visit(OutcomeToChoice{*entry}, entry->outcome);
 }
 
 } // namespace weapons

@@ -23,10 +23,22 @@ struct ShowErrorMessage {
     friend constexpr bool operator==(const ShowErrorMessage&, const ShowErrorMessage&) = default;
 };
 
+// What the user chose, as the log names it: the text of the list entry, for a weapon with
+// attack modes the chosen mode's caption as well, and the title of the window it was chosen
+// in, when that is not the weapon list ("Improvisierte Waffen").
+struct ChosenWeapon {
+    std::string_view entry;
+    std::string_view mode = {};
+    std::string_view window = {};
+
+    friend constexpr bool operator==(const ChosenWeapon&, const ChosenWeapon&) = default;
+};
+
 // Write the code into the fighter's chosen-damage label, then normalAttackType into the
 // attack-type label.
 struct SetDamageCode {
     std::string_view damageCode;
+    ChosenWeapon weapon = {};
 
     friend constexpr bool operator==(const SetDamageCode&, const SetDamageCode&) = default;
 };
@@ -45,6 +57,7 @@ struct OpenAttackModeWindow {
 struct SetUntrainedWeapon {
     std::string_view damageCode;
     std::optional<std::string_view> attackValue;
+    ChosenWeapon weapon = {};
 
     friend constexpr bool operator==(const SetUntrainedWeapon&,
                                      const SetUntrainedWeapon&) = default;

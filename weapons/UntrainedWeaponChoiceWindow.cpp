@@ -3,7 +3,6 @@
 #include "CarryOut.h"
 #include "RequirementHints.h"
 #include "UntrainedWeaponSelection.h"
-#include "WeaponNames.h"
 #include "WeaponTarget.h"
 #include "toolkit/ItemHints.h"
 #include "toolkit/QtText.h"
@@ -44,11 +43,13 @@ int UntrainedWeaponChoiceWindow::selectedRow() const {
 }
 
 void UntrainedWeaponChoiceWindow::Button1Click() {
-    const int row = selectedRow();
-    ChoiceExecutor(m_fighter, m_target, untrainedWeaponName(m_dialog, row))
-        .carryOut(confirmUntrainedWeapon(m_dialog.table, m_fighter, row,
-                                         m_target.strength(m_fighter),
-                                         m_target.dexterity(m_fighter)));
+    UntrainedWeaponConfirmation outcome =
+        confirmUntrainedWeapon(m_dialog.table, m_fighter, selectedRow(),
+                               m_target.strength(m_fighter), m_target.dexterity(m_fighter));
+    if (auto* chosen = std::get_if<SetUntrainedWeapon>(&outcome)) {
+        chosen->weapon.window = m_dialog.windowTitle;
+    }
+    ChoiceExecutor(m_fighter, m_target).carryOut(outcome);
 }
 
 } // namespace weapons

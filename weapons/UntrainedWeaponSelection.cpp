@@ -26,11 +26,12 @@ UntrainedWeaponConfirmation confirmUntrainedWeapon(std::span<const UntrainedWeap
         break;
     }
     if (!setsFlatAttackValue(*entry, fighter)) {
-        return SetUntrainedWeapon{entry->damageCode, std::nullopt};
+        return SetUntrainedWeapon{entry->damageCode, std::nullopt, {entry->listText}};
     }
     const bool met = meetsMinimums(entry->minimums, strength, dexterity);
     return SetUntrainedWeapon{entry->damageCode,
-                              met ? attackValueMinimumsMet : attackValueMinimumsMissed};
+                              met ? attackValueMinimumsMet : attackValueMinimumsMissed,
+                              {entry->listText}};
 }
 
 } // namespace weapons

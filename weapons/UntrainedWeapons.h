@@ -115,8 +115,6 @@ struct UntrainedWeaponWindow {
 // What the improvised and the unfamiliar lists each show, and their two windows.
 struct UntrainedWeaponDialog {
     std::string_view windowTitle;
-    // Follows the entry in the chosen weapon's name.
-    std::string_view weaponKind;
     std::span<const UntrainedWeaponEntry> table;
     // Indexed by engine::indexOf(fighter).
     std::array<UntrainedWeaponWindow, 2> windows;
@@ -133,14 +131,12 @@ inline constexpr std::array<std::string_view, 2> buttonThenList{"Button1", "List
 
 inline constexpr UntrainedWeaponDialog improvisedWeaponDialog{
     "Improvisierte Waffen",
-    "improvisiert",
     improvisedWeaponTable,
     {{{"Form20", untrained_windows::buttonThenList},
       {"Form21", untrained_windows::listThenButton}}}};
 
 inline constexpr UntrainedWeaponDialog unfamiliarWeaponDialog{
     "Unvertraute Waffen",
-    "unvertraut",
     unfamiliarWeaponTable,
     {{{"Form22", untrained_windows::listThenButton},
       {"Form23", untrained_windows::buttonThenList}}}};

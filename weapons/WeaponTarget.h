@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChoiceOutcome.h"
 #include "engine/Fighter.h"
 
 #include <cstdint>
@@ -8,17 +9,17 @@
 namespace weapons {
 
 // What a weapon choice reads from and writes into the main window: the fighter's
-// attributes, the three labels the next round reads, and the chosen weapon's name.
+// attributes, the three labels the next round reads, and the name of the chosen weapon,
+// which is told before its labels change.
 class WeaponTarget {
 public:
     virtual ~WeaponTarget() = default;
     virtual std::int32_t strength(engine::Fighter fighter) const = 0;
     virtual std::int32_t dexterity(engine::Fighter fighter) const = 0;
+    virtual void setChosenWeapon(engine::Fighter fighter, const ChosenWeapon& weapon) = 0;
     virtual void setDamageCode(engine::Fighter fighter, std::string_view code) = 0;
     virtual void setAttackValue(engine::Fighter fighter, std::string_view value) = 0;
     virtual void setAttackType(engine::Fighter fighter, std::string_view type) = 0;
-    // Empty when the fighter has no weapon.
-    virtual void setWeaponName(engine::Fighter fighter, std::string_view name) = 0;
 };
 
 } // namespace weapons

@@ -326,7 +326,10 @@ def check_choice_windows(app):
         if check(bool(button), "improvised-weapon button of fighter " + fighter):
             press(button[0])
     wanted = ["Improvisierte Waffen, für Kämpfer 1", "Improvisierte Waffen, für Kämpfer 2"]
-    windows = wait_for(lambda: [w for w in children(app) if name(w) in wanted], 10)
+    # The two windows appear one after the other: wait for both.
+    both = lambda: [w for w in children(app) if name(w) in wanted]
+    wait_for(lambda: len(both()) == 2, 30)
+    windows = both()
     check(len(windows) == 2, "both fighters' improvised-weapon windows are there, each by its fighter")
     for window in windows:
         check(role(window) == "dialog", "%r is a dialog (%s)" % (name(window), role(window)))

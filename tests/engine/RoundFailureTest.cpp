@@ -44,6 +44,16 @@ template <typename Round> std::string conversionMessageOf(Round&& round) {
     return "(no error)";
 }
 
+// The label the failure names, so that the log can tell which fighter's value it was.
+template <typename Round> std::string failingLabelOf(Round&& round) {
+    try {
+        round();
+    } catch (const engine::PanelConversionError& error) {
+        return std::string(engine::objectNameOf(error.label));
+    }
+    return "(no error)";
+}
+
 TEST_F(RoundFailure, EmptyLifePointsStopTheRoundWithoutChangingTheWindow) {
     enterStandardValues();
     play(); // fighter 1 now has 14 life points, damage rolls 2 and 1
@@ -100,6 +110,7 @@ TEST_F(RoundFailure, ValuesBeforeTheFailingLabelAreStoredAndNoneAfter) {
         }
         EXPECT_EQ(window.labelWrites, 0);
         EXPECT_EQ(state.roundNumber, 1);
+        EXPECT_EQ(failingLabelOf([&] { play(); }), loadOrder[failing].label);
     }
 }
 

@@ -223,7 +223,7 @@ private slots:
         auto& glefe = windows().attackModeWindow(AttackModeWeapon::Glefe, Fighter::Second);
         checkMode(&glefe, 3);
         clickOk(&glefe);
-        expectName("Glefe, Sturmmangriff stechend (1W6+2)");
+        expectName("Glefe, Sturmangriff stechend (1W6+2)");
         // A refused mode names nothing new: the code is still the Glefe's.
         setAttributes(Fighter::Second, 0, 0);
         clickRow(list, 15);
@@ -232,12 +232,12 @@ private slots:
         checkMode(&anderthalb, 1);
         clickOk(&anderthalb);
         QCOMPARE(boxes.boxes().size(), std::size_t{1});
-        expectName("Glefe, Sturmmangriff stechend (1W6+2)");
+        expectName("Glefe, Sturmangriff stechend (1W6+2)");
         auto& improvised = windows().improvisedWindow(Fighter::Second);
         clickRow(improvised.list(), 3);
         clickOk(&improvised);
         QCOMPARE(label("Label41"), QString("1W6-1"));
-        expectName("Stuhl (1W6-1), improvisiert");
+        expectName("Stuhl (1W6-1) aus „Improvisierte Waffen“");
         QCOMPARE(child<QLabel>(m_window, "Label11")->toolTip(), QString());
         // A new fight has no weapon to name.
         guitest::triggerAction(m_window, "NeuKampf1gegen11");

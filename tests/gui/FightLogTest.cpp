@@ -2,6 +2,7 @@
 
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
+#include "toolkit/QtText.h"
 #include "ui/FightChart.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
@@ -9,6 +10,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QtTest>
 #include <memory>
 
@@ -20,26 +22,34 @@ using guitest::typeInto;
 
 namespace {
 
+// Standard values, a Kurzschwert (1W6) for each fighter and armour 2 on fighter 1.
 const QString workedExampleLog =
     "Kampf 1\n"
+    "Kämpfer 1: LP 15, AP 15, Angriff 10, Abwehr 10, St 70, Gs 70, Gw 70; "
+    "Waffe Kurzschwert (1W6), Schaden 1W6; Rüstung 2.\n"
+    "Kämpfer 2: LP 15, AP 15, Angriff 10, Abwehr 10, St 70, Gs 70, Gw 70; "
+    "Waffe Kurzschwert (1W6), Schaden 1W6; Rüstung 0.\n"
     "\n"
     "Runde 1\n"
-    "Kämpfer 1: Schaden 2, Angriff 7 (gesamt 17), Abwehr 5 (gesamt 15), Angriff: verfehlt; "
-    "verliert 1 LP und 1 AP, bleiben 14 LP und 14 AP.\n"
-    "Kämpfer 2: Schaden 1, Angriff 13 (gesamt 23), Abwehr 4 (gesamt 14), Angriff: Treffer; "
-    "verliert 0 LP und 0 AP, bleiben 15 LP und 15 AP.\n"
+    "Kämpfer 1 greift Kämpfer 2 an: Angriff 7 + 10 = 17 gegen Abwehr 4 + 10 = 14, verfehlt. "
+    "Kämpfer 2 verliert nichts.\n"
+    "Kämpfer 2 greift Kämpfer 1 an: Angriff 13 + 10 = 23 gegen Abwehr 5 + 10 = 15, Treffer. "
+    "Schaden 1, Rüstung 2: Kämpfer 1 verliert 1 AP und 0 LP.\n"
+    "Danach hat Kämpfer 1 15 LP und 14 AP, Kämpfer 2 15 LP und 15 AP.\n"
     "\n"
     "Runde 2\n"
-    "Kämpfer 1: Schaden 3, Angriff 7 (gesamt 17), Abwehr 2 (gesamt 12), Angriff: verfehlt; "
-    "verliert 0 LP und 0 AP, bleiben 14 LP und 14 AP.\n"
-    "Kämpfer 2: Schaden 1, Angriff 2 (gesamt 12), Abwehr 5 (gesamt 15), Angriff: verfehlt; "
-    "verliert 0 LP und 0 AP, bleiben 15 LP und 15 AP.\n"
+    "Kämpfer 1 greift Kämpfer 2 an: Angriff 7 + 10 = 17 gegen Abwehr 5 + 10 = 15, verfehlt. "
+    "Kämpfer 2 verliert nichts.\n"
+    "Kämpfer 2 greift Kämpfer 1 an: Angriff 2 + 10 = 12 gegen Abwehr 2 + 10 = 12, verfehlt. "
+    "Kämpfer 1 verliert nichts.\n"
+    "Danach hat Kämpfer 1 15 LP und 14 AP, Kämpfer 2 15 LP und 15 AP.\n"
     "\n"
     "Runde 3\n"
-    "Kämpfer 1: Schaden 5, Angriff 4 (gesamt 14), Abwehr 20 (gesamt 30), Angriff: verfehlt; "
-    "verliert 0 LP und 3 AP, bleiben 14 LP und 11 AP.\n"
-    "Kämpfer 2: Schaden 3, Angriff 14 (gesamt 24), Abwehr 19 (gesamt 29), Angriff: abgewehrt; "
-    "verliert 0 LP und 0 AP, bleiben 15 LP und 15 AP.";
+    "Kämpfer 1 greift Kämpfer 2 an: Angriff 4 + 10 = 14 gegen Abwehr 19 + 10 = 29, verfehlt. "
+    "Kämpfer 2 verliert nichts.\n"
+    "Kämpfer 2 greift Kämpfer 1 an: Angriff 14 + 10 = 24 gegen Abwehr 20 + 10 = 30, "
+    "abgewehrt. Schaden 3, Rüstung 2: Kämpfer 1 verliert 3 AP und 0 LP.\n"
+    "Danach hat Kämpfer 1 15 LP und 11 AP, Kämpfer 2 15 LP und 15 AP.";
 
 } // namespace
 
@@ -51,10 +61,12 @@ class FightLogTest : public guitest::MainWindowTestCase {
         click("Button2");
         clickRow(child<QListWidget>(m_window, "ListBox1"), 2);
         clickRow(child<QListWidget>(m_window, "ListBox2"), 2);
+        child<QComboBox>(m_window, "ComboBox1")->setCurrentIndex(2);
         for (int round = 0; round < 3; ++round) {
             click("Button1");
         }
     }
+    QStringList lines() { return log().text().split('\n'); }
 
 private slots:
 
@@ -67,56 +79,111 @@ private slots:
 
     void theLogShowsARoundOnceTheEventLoopRuns() {
         BoxRecorder boxes;
+        click("Button2");
         click("Button1");
         // The lines are laid out by the event loop, not inside the round.
         QTRY_VERIFY(log().view()->toPlainText().contains("Runde 1"));
-        QVERIFY(log().view()->toPlainText().contains("Kampfende: Kämpfer 2 hat verloren."));
     }
 
-    void endOfFightFailedRoundsAndNewFightsAreLogged() {
+    void changesBetweenRoundsAreLoggedOnceWithTheirFinalValue() {
         BoxRecorder boxes;
-        typeInto(child<QLineEdit>(m_window, "Edit9"), "elf");
+        playWorkedExample();
+        typeInto(child<QLineEdit>(m_window, "Edit1"), "20");
+        // Typing the round's own result back changes nothing; the text is what counts.
+        typeInto(child<QLineEdit>(m_window, "Edit8"), "1");
+        typeInto(child<QLineEdit>(m_window, "Edit8"), "15");
+        clickRow(child<QListWidget>(m_window, "ListBox2"), 0);
+        child<QCheckBox>(m_window, "CheckBox3")->setChecked(true);
+        child<QComboBox>(m_window, "ComboBox2")->setCurrentIndex(1);
+        click("Button1");
+        click("Button1");
+        // The life points typed again over the round's result count as a change.
+        typeInto(child<QLineEdit>(m_window, "Edit1"), "20");
+        click("Button1");
+        const QStringList entries = lines().mid(workedExampleLog.count('\n') + 1);
+        QCOMPARE(entries.at(0), QString("Kämpfer 1 geändert: LP 20; feuerempfindlich."));
+        QCOMPARE(entries.at(1), QString("Kämpfer 2 geändert: Waffe Dolch (1W6-1), Schaden "
+                                        "1W6-1; Rüstung 1."));
+        QCOMPARE(entries.at(3), QString("Runde 4"));
+        QCOMPARE(entries.at(8), QString("Runde 5"));
+        QCOMPARE(entries.at(12), QString("Kämpfer 1 geändert: LP 20."));
+        QCOMPARE(entries.at(14), QString("Runde 6"));
+        QCOMPARE(entries.filter("geändert").size(), 3);
+        QVERIFY(boxes.texts().isEmpty());
+    }
+
+    void failedRoundsNameTheirFieldAndEmptyFightsLeaveNoSection() {
+        BoxRecorder boxes;
+        triggerAction(m_window, "NeuKampf1gegen11");
+        guitest::setField(m_window, "Edit9", "zwölf");
         click("Button1");
         typeInto(child<QLineEdit>(m_window, "Edit9"), "11");
         click("Button1");
         triggerAction(m_window, "NeuKampf1gegen11");
+        triggerAction(m_window, "NeuKampf1gegen11");
         click("Button1");
-        const QStringList lines = log().text().split('\n');
-        QCOMPARE(lines.at(2),
-                 QString("Runde 1 nicht ausgewertet: '\u2068elf\u2069' ist kein gültiger "
-                         "Integerwert."));
-        QCOMPARE(lines.at(4), QString("Runde 2"));
-        // Fighter 1 had no weapon: its hit-or-not changes nothing, and it has lost.
-        QVERIFY(lines.at(5).startsWith("Kämpfer 1: Schaden 0, Angriff 10 (gesamt 10)"));
-        QCOMPARE(lines.at(7), QString("Kampfende: Kämpfer 1 hat verloren."));
-        QCOMPARE(lines.at(9), QString("Kampf 2"));
-        QCOMPARE(lines.at(11), QString("Runde 1"));
-        QCOMPARE(lines.at(14), QString("Kampfende: Kämpfer 1 hat verloren."));
-        QCOMPARE(lines.at(15), QString("Kampfende: Kämpfer 2 hat verloren."));
-        QCOMPARE(lines.size(), 16);
+        const QStringList logged = lines();
+        QCOMPARE(logged.at(0), QString("Kampf 1"));
+        QCOMPARE(logged.at(2), QString("Kämpfer 2: LP ") + toolkit::isolated(QString("zwölf")) +
+                                   ", AP 0, Angriff 0, Abwehr 0, St 0, Gs 0, Gw 0; keine "
+                                   "Waffe; Rüstung 0.");
+        QCOMPARE(logged.at(4), QString("Runde 1 nicht ausgewertet: Kämpfer 2, LP: '") +
+                                   toolkit::isolated(QString("zwölf")) +
+                                   "' ist kein gültiger Integerwert.");
+        QCOMPARE(logged.at(5), QString("Kämpfer 2 geändert: LP 11."));
+        QCOMPARE(logged.at(7), QString("Runde 2"));
+        QCOMPARE(logged.at(8), QString("Kämpfer 1 greift Kämpfer 2 an: Angriff 10 + 0 = 10 "
+                                       "gegen Abwehr 5 + 0 = 5, verfehlt. Kämpfer 2 verliert "
+                                       "nichts."));
+        QCOMPARE(logged.filter(QRegularExpression("^Kampf \\d")),
+                 (QStringList{"Kampf 1", "Kampf 2"}));
+        QCOMPARE(logged.filter("Kampfende").size(), 3);
         // The boxes the user sees are the same as without a log.
-        QCOMPARE(boxes.texts(), (QStringList{"'\u2068elf\u2069' ist kein gültiger Integerwert.",
+        QCOMPARE(boxes.texts(), (QStringList{"'\u2068zwölf\u2069' ist kein gültiger Integerwert.",
                                              "Kämpfer 1 hat verloren", "Kämpfer 1 hat verloren",
                                              "Kämpfer 2 hat verloren"}));
     }
 
-    void logCanBeCopiedWholeOrInPart() {
-        BoxRecorder boxes;
+    void theFightsEndIsLoggedAndChartedBeforeTheFirstBox() {
+        QString logShown;
+        std::size_t pointsShown = 0;
+        toolkit::installBoxAnswerer([&](const toolkit::ShownBox&) {
+            if (logShown.isEmpty()) {
+                // What the view holds, not what waits for the event loop.
+                logShown = log().view()->toPlainText();
+                pointsShown = log().chart()->points().size();
+            }
+        });
         playWorkedExample();
-        QGuiApplication::clipboard()->clear();
-        triggerAction(m_window, "copyFightLog");
-        QCOMPARE(QGuiApplication::clipboard()->text(), workedExampleLog);
+        typeInto(child<QLineEdit>(m_window, "Edit9"), "3");
+        click("Button1");
+        toolkit::removeBoxAnswerer();
+        QVERIFY(logShown.endsWith("Danach hat Kämpfer 1 13 LP und 7 AP, Kämpfer 2 3 LP und 15 AP.\n"
+                                  "Kampfende: Kämpfer 2 hat verloren.\n"
+                                  "Bilanz nach 4 Runden:\n"
+                                  "Kämpfer 1: 0 Treffer, 0 abgewehrt, 4 verfehlt; Kämpfer 2 "
+                                  "verlor dadurch 0 LP und 0 AP.\n"
+                                  "Kämpfer 2: 2 Treffer, 1 abgewehrt, 1 verfehlt; Kämpfer 1 "
+                                  "verlor dadurch 2 LP und 8 AP."));
+        QCOMPARE(pointsShown, std::size_t{5});
+    }
 
-        QGuiApplication::clipboard()->clear();
-        QPlainTextEdit* view = log().view();
-        view->setFocus();
-        QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
-        QTest::keyClick(view, Qt::Key_End, Qt::ShiftModifier);
-        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("Kampf 1"));
-        // Typing changes nothing in a read-only log.
-        QTest::keyClicks(view, "xyz");
-        QCOMPARE(log().text(), workedExampleLog);
+    void earlierFightsBeyondTheBoundAreDroppedWithANote() {
+        BoxRecorder boxes;
+        const int fights = ui::FightLog::keptEarlierFights + 6;
+        for (int fight = 0; fight < fights; ++fight) {
+            triggerAction(m_window, "NeuKampf1gegen11");
+            click("Button1"); // zero values: the fight ends in its first round
+        }
+        QCoreApplication::processEvents();
+        const QStringList logged = lines();
+        QCOMPARE(logged.at(0), QString("(Kampf 1 bis 5 sind nicht mehr im Kampfverlauf.)"));
+        QCOMPARE(logged.at(1), QString());
+        QCOMPARE(logged.at(2), QString("Kampf 6"));
+        QCOMPARE(logged.filter(QRegularExpression("^Kampf \\d")).size(),
+                 ui::FightLog::keptEarlierFights + 1);
+        QCOMPARE(logged.last(), log().text().split('\n').last());
+        QVERIFY(logged.last().startsWith("Kämpfer 2: 0 Treffer"));
     }
 
     void contextMenuOffersCopyingTheLog() {
@@ -144,7 +211,7 @@ private slots:
         playWorkedExample();
         using Point = ui::FightChart::Point;
         const std::vector<Point> expected{
-            {0, 15, 15, 15, 15}, {1, 14, 14, 15, 15}, {2, 14, 14, 15, 15}, {3, 14, 11, 15, 15}};
+            {0, 15, 15, 15, 15}, {1, 15, 14, 15, 15}, {2, 15, 14, 15, 15}, {3, 15, 11, 15, 15}};
         QCOMPARE(log().chart()->points(), expected);
         const QImage picture = log().chart()->grab().toImage();
         bool blue = false;
@@ -159,6 +226,24 @@ private slots:
         QVERIFY(blue && red);
         triggerAction(m_window, "NeuKampf1gegen11");
         QVERIFY(log().chart()->points().empty());
+    }
+
+    void aLongFightIsChartedFromEvenlySpacedPointsAndTheLatest() {
+        ui::FightChart chart;
+        constexpr std::size_t most = ui::FightChart::maximumPoints;
+        for (int round = 0; round <= 5000; ++round) {
+            chart.addPoint({round, -round, 0, round, 0});
+            const auto& points = chart.points();
+            QCOMPARE(points.back().round, round);
+            QVERIFY(points.size() <= most + 1);
+            QVERIFY(round < int{most} || points.size() > most / 2);
+            const int step = points.size() > 2 ? points[1].round - points[0].round : 1;
+            for (std::size_t i = 1; i + 1 < points.size(); ++i) {
+                QCOMPARE(points[i].round - points[i - 1].round, step);
+                QCOMPARE(points[i].life1, -points[i].round);
+            }
+        }
+        QCOMPARE(chart.points().front(), (ui::FightChart::Point{0, 0, 0, 0, 0}));
     }
 
     void logStaysOutOfTheWayOfTheOtherControls() {

@@ -20,8 +20,10 @@ constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
 const AttackModeConfirmation refused =
     weapons::ShowErrorMessage{weapons::missingAttributesText, "Fehler"};
 
-AttackModeConfirmation writes(std::string_view code) {
-    return weapons::SetDamageCode{code};
+// The code, and the weapon as the log names it: window title and mode caption.
+AttackModeConfirmation writes(std::string_view code, std::string_view weapon,
+                              std::string_view mode) {
+    return weapons::SetDamageCode{code, {weapon, mode}};
 }
 
 std::vector<std::string> sortedCodesOfListText(std::string_view listText) {
@@ -117,20 +119,24 @@ TEST(AttackModeSelection, ModesWithoutMinimumsIgnoreTheAttributes) {
             }
             EXPECT_EQ(
                 weapons::confirmAttackMode(weapon.weapon, static_cast<int>(radio), lowest, lowest),
-                writes(mode.damageCode))
+                writes(mode.damageCode, weapon.windowTitle, mode.caption))
                 << mode.caption;
         }
     }
-    EXPECT_EQ(weapons::confirmAttackMode(AttackModeWeapon::Lanze, 2, 0, 0), writes("3W6+3"));
+    EXPECT_EQ(weapons::confirmAttackMode(AttackModeWeapon::Lanze, 2, 0, 0),
+              writes("3W6+3", "Lanze", "Sturmangriff zu Pferd (3W6+3)"));
 }
 
 TEST(AttackModeSelection, AnderthalbhaenderBoundaries) {
     constexpr auto weapon = AttackModeWeapon::Anderthalbhaender;
-    EXPECT_EQ(weapons::confirmAttackMode(weapon, 0, 100, 21), writes("1W6+1"));
-    EXPECT_EQ(weapons::confirmAttackMode(weapon, 0, 81, 21), writes("1W6+1"));
+    EXPECT_EQ(weapons::confirmAttackMode(weapon, 0, 100, 21),
+              writes("1W6+1", "Anderthalbhänder", "einhändig (1W6+1)"));
+    EXPECT_EQ(weapons::confirmAttackMode(weapon, 0, 81, 21),
+              writes("1W6+1", "Anderthalbhänder", "einhändig (1W6+1)"));
     EXPECT_EQ(weapons::confirmAttackMode(weapon, 0, 80, 21), refused);
     EXPECT_EQ(weapons::confirmAttackMode(weapon, 0, 100, 20), refused);
-    EXPECT_EQ(weapons::confirmAttackMode(weapon, 1, 31, 21), writes("1W6+2"));
+    EXPECT_EQ(weapons::confirmAttackMode(weapon, 1, 31, 21),
+              writes("1W6+2", "Anderthalbhänder", "zweihändig (1W6+2)"));
     EXPECT_EQ(weapons::confirmAttackMode(weapon, 1, 30, 21), refused);
     EXPECT_EQ(weapons::confirmAttackMode(weapon, 1, 31, 20), refused);
     EXPECT_EQ(weapons::confirmAttackMode(weapon, 0, 0, 0), refused);
@@ -140,11 +146,13 @@ TEST(AttackModeSelection, AnderthalbhaenderBoundaries) {
 TEST(AttackModeSelection, SchlachtbeilBoundaries) {
     constexpr auto weapon = AttackModeWeapon::Schlachtbeil;
     EXPECT_EQ(weapons::confirmAttackMode(weapon, 0, 90, 31), refused);
-    EXPECT_EQ(weapons::confirmAttackMode(weapon, 0, 91, 31), writes("1W6+1"));
+    EXPECT_EQ(weapons::confirmAttackMode(weapon, 0, 91, 31),
+              writes("1W6+1", "Schlachtbeil", "einhändig (1W6+1)"));
     EXPECT_EQ(weapons::confirmAttackMode(weapon, 0, 91, 30), refused);
     EXPECT_EQ(weapons::confirmAttackMode(weapon, 1, 61, 30), refused);
     EXPECT_EQ(weapons::confirmAttackMode(weapon, 1, 60, 31), refused);
-    EXPECT_EQ(weapons::confirmAttackMode(weapon, 1, 61, 31), writes("1W6+3"));
+    EXPECT_EQ(weapons::confirmAttackMode(weapon, 1, 61, 31),
+              writes("1W6+3", "Schlachtbeil", "zweihändig (1W6+3)"));
     EXPECT_EQ(weapons::confirmAttackMode(weapon, 1, lowest, lowest), refused);
 }
 

@@ -27,8 +27,10 @@ const UntrainedWeaponConfirmation notSelectable =
 const UntrainedWeaponConfirmation notAvailable =
     weapons::ShowErrorMessage{weapons::notAvailableText, "Fehler"};
 
-UntrainedWeaponConfirmation writes(std::string_view code, std::string_view attackValue) {
-    return weapons::SetUntrainedWeapon{code, attackValue};
+// The code, the attack value, and the list text that names the weapon in the log.
+UntrainedWeaponConfirmation writes(std::string_view code, std::string_view attackValue,
+                                   std::string_view entry) {
+    return weapons::SetUntrainedWeapon{code, attackValue, {entry}};
 }
 
 int indexOf(std::span<const UntrainedWeaponEntry> table, std::string_view listText) {
@@ -126,16 +128,16 @@ TEST(UntrainedWeaponSelection, EveryWeaponRowAtItsMinimumsAndOneBelow) {
             const std::int32_t dexterity = entry.minimums.dexterity.value_or(lowest);
             for (const Fighter fighter : engine::bothFighters) {
                 EXPECT_EQ(weapons::confirmUntrainedWeapon(table, fighter, row, strength, dexterity),
-                          writes(entry.damageCode, "4"));
+                          writes(entry.damageCode, "4", entry.listText));
                 if (entry.minimums.strength) {
                     EXPECT_EQ(weapons::confirmUntrainedWeapon(table, fighter, row, strength - 1,
                                                               dexterity),
-                              writes(entry.damageCode, "0"));
+                              writes(entry.damageCode, "0", entry.listText));
                 }
                 if (entry.minimums.dexterity) {
                     EXPECT_EQ(weapons::confirmUntrainedWeapon(table, fighter, row, strength,
                                                               dexterity - 1),
-                              writes(entry.damageCode, "0"));
+                              writes(entry.damageCode, "0", entry.listText));
                 }
             }
         }
@@ -147,32 +149,33 @@ TEST(UntrainedWeaponSelection, ImprovisedCases) {
         return weapons::confirmUntrainedWeapon(improvised, Fighter::First,
                                                indexOf(improvised, text), strength, 0);
     };
-    EXPECT_EQ(confirm("Stuhl (1W6-1)", 31), writes("1W6-1", "4"));
-    EXPECT_EQ(confirm("Stuhl (1W6-1)", 30), writes("1W6-1", "0"));
-    EXPECT_EQ(confirm("bloße Hand (1W6-4)", 0), writes("1W6-4", "0"));
-    EXPECT_EQ(confirm("Stuhl (1W6-2)", 70), writes("1W6-2", "4"));
-    EXPECT_EQ(confirm("volles Bierfaß (1W6)", 70), writes("1W6", "0"));
-    EXPECT_EQ(confirm("Felsbrocken (1W6+2)", 70), writes("1W6+2", "0"));
+    EXPECT_EQ(confirm("Stuhl (1W6-1)", 31), writes("1W6-1", "4", "Stuhl (1W6-1)"));
+    EXPECT_EQ(confirm("Stuhl (1W6-1)", 30), writes("1W6-1", "0", "Stuhl (1W6-1)"));
+    EXPECT_EQ(confirm("bloße Hand (1W6-4)", 0), writes("1W6-4", "0", "bloße Hand (1W6-4)"));
+    EXPECT_EQ(confirm("Stuhl (1W6-2)", 70), writes("1W6-2", "4", "Stuhl (1W6-2)"));
+    EXPECT_EQ(confirm("volles Bierfaß (1W6)", 70), writes("1W6", "0", "volles Bierfaß (1W6)"));
+    EXPECT_EQ(confirm("Felsbrocken (1W6+2)", 70), writes("1W6+2", "0", "Felsbrocken (1W6+2)"));
     EXPECT_EQ(confirm("Nahkampwaffen", 100), notSelectable);
     EXPECT_EQ(confirm("Wurfwaffen", 100), notSelectable);
 }
 
 TEST(UntrainedWeaponSelection, BrawlingDiffersBetweenTheFighters) {
-    const int brawling = indexOf(improvised, "Raufen+(St+Gw)/20 (1W6-4)");
+    constexpr std::string_view brawlingText = "Raufen+(St+Gw)/20 (1W6-4)";
+    const int brawling = indexOf(improvised, brawlingText);
     for (const std::int32_t strength : {lowest, 0, 1, highest}) {
         EXPECT_EQ(
             weapons::confirmUntrainedWeapon(improvised, Fighter::First, brawling, strength, 0),
             UntrainedWeaponConfirmation(
-                weapons::SetUntrainedWeapon{"1W6-4 (Raufen)", std::nullopt}));
+                weapons::SetUntrainedWeapon{"1W6-4 (Raufen)", std::nullopt, {brawlingText}}));
     }
     const auto second = [&](std::int32_t strength) {
         return weapons::confirmUntrainedWeapon(improvised, Fighter::Second, brawling, strength,
                                                lowest);
     };
-    EXPECT_EQ(second(1), writes("1W6-4 (Raufen)", "4"));
-    EXPECT_EQ(second(highest), writes("1W6-4 (Raufen)", "4"));
-    EXPECT_EQ(second(0), writes("1W6-4 (Raufen)", "0"));
-    EXPECT_EQ(second(-1), writes("1W6-4 (Raufen)", "0"));
+    EXPECT_EQ(second(1), writes("1W6-4 (Raufen)", "4", brawlingText));
+    EXPECT_EQ(second(highest), writes("1W6-4 (Raufen)", "4", brawlingText));
+    EXPECT_EQ(second(0), writes("1W6-4 (Raufen)", "0", brawlingText));
+    EXPECT_EQ(second(-1), writes("1W6-4 (Raufen)", "0", brawlingText));
 }
 
 TEST(UntrainedWeaponSelection, UnfamiliarCases) {
@@ -182,14 +185,20 @@ TEST(UntrainedWeaponSelection, UnfamiliarCases) {
                                                strength, dexterity);
     };
     for (const Fighter fighter : engine::bothFighters) {
-        EXPECT_EQ(confirm(fighter, "Bogen (1W6)", 31, 31), writes("1W6", "4"));
-        EXPECT_EQ(confirm(fighter, "Bogen (1W6)", 31, 30), writes("1W6", "0"));
-        EXPECT_EQ(confirm(fighter, "Wurfmesser (1W6-1)", 0, 61), writes("1W6-1", "4"));
-        EXPECT_EQ(confirm(fighter, "Speerschleuder (1W6)", 40, 70), writes("1W6", "4"));
-        EXPECT_EQ(confirm(fighter, "Speerschleuder (1W6)", 70, 40), writes("1W6", "0"));
-        EXPECT_EQ(confirm(fighter, "Skhallanta (2x(2W6-3))", 70, 70), writes("2x(2W6-3)", "0"));
-        EXPECT_EQ(confirm(fighter, "Stockschleuder (2W6-2)", 70, 70), writes("2W6-2", "0"));
-        EXPECT_EQ(confirm(fighter, "Langbogen (1W6+1)", 70, 70), writes("1W6+1", "4"));
+        EXPECT_EQ(confirm(fighter, "Bogen (1W6)", 31, 31), writes("1W6", "4", "Bogen (1W6)"));
+        EXPECT_EQ(confirm(fighter, "Bogen (1W6)", 31, 30), writes("1W6", "0", "Bogen (1W6)"));
+        EXPECT_EQ(confirm(fighter, "Wurfmesser (1W6-1)", 0, 61),
+                  writes("1W6-1", "4", "Wurfmesser (1W6-1)"));
+        EXPECT_EQ(confirm(fighter, "Speerschleuder (1W6)", 40, 70),
+                  writes("1W6", "4", "Speerschleuder (1W6)"));
+        EXPECT_EQ(confirm(fighter, "Speerschleuder (1W6)", 70, 40),
+                  writes("1W6", "0", "Speerschleuder (1W6)"));
+        EXPECT_EQ(confirm(fighter, "Skhallanta (2x(2W6-3))", 70, 70),
+                  writes("2x(2W6-3)", "0", "Skhallanta (2x(2W6-3))"));
+        EXPECT_EQ(confirm(fighter, "Stockschleuder (2W6-2)", 70, 70),
+                  writes("2W6-2", "0", "Stockschleuder (2W6-2)"));
+        EXPECT_EQ(confirm(fighter, "Langbogen (1W6+1)", 70, 70),
+                  writes("1W6+1", "4", "Langbogen (1W6+1)"));
         EXPECT_EQ(confirm(fighter, "Blasrohr (Gift)", highest, highest), notAvailable);
         EXPECT_EQ(confirm(fighter, "Lasso (-)", highest, highest), notAvailable);
     }

@@ -38,7 +38,8 @@ CatalogueChoice acceptedChoice(const weapons::WeaponEntry& entry) {
             return weapons::OpenAttackModeWindow{weapon.weapon};
         }
     }
-    return weapons::SetDamageCode{weapons_test::closingParenthesised(entry.listText)};
+    return weapons::SetDamageCode{weapons_test::closingParenthesised(entry.listText),
+                                  {entry.listText}};
 }
 
 TEST(WeaponCatalogue, CountsOfEachOutcome) {
@@ -63,7 +64,7 @@ TEST(WeaponCatalogue, FixedDamageCodeIsTheOutermostParenthesisedText) {
         }
     }
     EXPECT_EQ(weapons::chooseFromCatalogue(indexOf("Skhallanta (2x(2W6-3))"), 70, 90),
-              CatalogueChoice(weapons::SetDamageCode{"2x(2W6-3)"}));
+              CatalogueChoice(weapons::SetDamageCode{"2x(2W6-3)", {"Skhallanta (2x(2W6-3))"}}));
 }
 
 // Each attack-mode weapon is opened by exactly one line, the one that carries its name.
@@ -131,15 +132,15 @@ TEST(CatalogueSelection, ZeroAndNegativeAttributes) {
               CatalogueChoice(
                   weapons::OpenAttackModeWindow{weapons::AttackModeWeapon::Anderthalbhaender}));
     EXPECT_EQ(weapons::chooseFromCatalogue(indexOf("Dolch (1W6-1)"), 0, 1),
-              CatalogueChoice(weapons::SetDamageCode{"1W6-1"}));
+              CatalogueChoice(weapons::SetDamageCode{"1W6-1", {"Dolch (1W6-1)"}}));
     EXPECT_EQ(weapons::chooseFromCatalogue(indexOf("Keule (1W6-1)"), 1, 0),
-              CatalogueChoice(weapons::SetDamageCode{"1W6-1"}));
+              CatalogueChoice(weapons::SetDamageCode{"1W6-1", {"Keule (1W6-1)"}}));
 }
 
 TEST(CatalogueSelection, FuchtelBoundaries) {
     const int fuchtel = indexOf("Fuchtel (1W6+1)");
     EXPECT_EQ(weapons::chooseFromCatalogue(fuchtel, 61, 31),
-              CatalogueChoice(weapons::SetDamageCode{"1W6+1"}));
+              CatalogueChoice(weapons::SetDamageCode{"1W6+1", {"Fuchtel (1W6+1)"}}));
     EXPECT_EQ(weapons::chooseFromCatalogue(fuchtel, 60, 31), refused);
     EXPECT_EQ(weapons::chooseFromCatalogue(fuchtel, 61, 30), refused);
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "engine/Fighter.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace ui {
+
+// What a fighter brings into the next round, as the main window shows it: the texts of
+// the seven value labels in the order of valueRows, the chosen weapon's name (empty when
+// none was chosen since the last new fight), the DamageCode, the armour and the fire
+// check box. The log compares these before each round to tell what the user changed.
+struct FighterSetup {
+    std::array<QString, 7> values;
+    QString weapon;
+    QString damageCode;
+    std::int32_t armour = 0;
+    bool fireSensitive = false;
+
+    friend bool operator==(const FighterSetup&, const FighterSetup&) = default;
+};
+
+// Indexed by engine::indexOf(fighter).
+using FightSetup = std::array<FighterSetup, 2>;
+
+// Rows of valueRows whose labels a round rewrites from its results.
+inline constexpr std::size_t lifePointsRow = 0;
+inline constexpr std::size_t endurancePointsRow = 1;
+
+} // namespace ui
