@@ -77,7 +77,8 @@ QString sumText(std::int32_t die, std::int32_t skill, std::int32_t total) {
 QString outcomeText(AttackOutcome outcome) {
     switch (outcome) {
     case AttackOutcome::Missed:
-        return QStringLiteral("verfehlt");
+        // Why 17 against 14 is no hit: an attack below the minimum total always misses.
+        return QStringLiteral("verfehlt (unter %1)").arg(engine::minimumAttackTotal);
     case AttackOutcome::Defended:
         return QStringLiteral("abgewehrt");
     case AttackOutcome::Hit:

@@ -31,21 +31,25 @@ const QString workedExampleLog =
     "Waffe Kurzschwert (1W6), Schaden 1W6; Rüstung 0.\n"
     "\n"
     "Runde 1\n"
-    "Kämpfer 1 greift Kämpfer 2 an: Angriff 7 + 10 = 17 gegen Abwehr 4 + 10 = 14, verfehlt. "
+    "Kämpfer 1 greift Kämpfer 2 an: Angriff 7 + 10 = 17 gegen Abwehr 4 + 10 = 14, verfehlt (unter "
+    "20). "
     "Kämpfer 2 verliert nichts.\n"
     "Kämpfer 2 greift Kämpfer 1 an: Angriff 13 + 10 = 23 gegen Abwehr 5 + 10 = 15, Treffer. "
     "Schaden 1, Rüstung 2: Kämpfer 1 verliert 1 AP und 0 LP.\n"
     "Danach hat Kämpfer 1 15 LP und 14 AP, Kämpfer 2 15 LP und 15 AP.\n"
     "\n"
     "Runde 2\n"
-    "Kämpfer 1 greift Kämpfer 2 an: Angriff 7 + 10 = 17 gegen Abwehr 5 + 10 = 15, verfehlt. "
+    "Kämpfer 1 greift Kämpfer 2 an: Angriff 7 + 10 = 17 gegen Abwehr 5 + 10 = 15, verfehlt (unter "
+    "20). "
     "Kämpfer 2 verliert nichts.\n"
-    "Kämpfer 2 greift Kämpfer 1 an: Angriff 2 + 10 = 12 gegen Abwehr 2 + 10 = 12, verfehlt. "
+    "Kämpfer 2 greift Kämpfer 1 an: Angriff 2 + 10 = 12 gegen Abwehr 2 + 10 = 12, verfehlt (unter "
+    "20). "
     "Kämpfer 1 verliert nichts.\n"
     "Danach hat Kämpfer 1 15 LP und 14 AP, Kämpfer 2 15 LP und 15 AP.\n"
     "\n"
     "Runde 3\n"
-    "Kämpfer 1 greift Kämpfer 2 an: Angriff 4 + 10 = 14 gegen Abwehr 19 + 10 = 29, verfehlt. "
+    "Kämpfer 1 greift Kämpfer 2 an: Angriff 4 + 10 = 14 gegen Abwehr 19 + 10 = 29, verfehlt (unter "
+    "20). "
     "Kämpfer 2 verliert nichts.\n"
     "Kämpfer 2 greift Kämpfer 1 an: Angriff 14 + 10 = 24 gegen Abwehr 20 + 10 = 30, "
     "abgewehrt. Schaden 3, Rüstung 2: Kämpfer 1 verliert 3 AP und 0 LP.\n"
@@ -132,9 +136,10 @@ private slots:
                                    "' ist kein gültiger Integerwert.");
         QCOMPARE(logged.at(5), QString("Kämpfer 2 geändert: LP 11."));
         QCOMPARE(logged.at(7), QString("Runde 2"));
-        QCOMPARE(logged.at(8), QString("Kämpfer 1 greift Kämpfer 2 an: Angriff 10 + 0 = 10 "
-                                       "gegen Abwehr 5 + 0 = 5, verfehlt. Kämpfer 2 verliert "
-                                       "nichts."));
+        QCOMPARE(logged.at(8),
+                 QString("Kämpfer 1 greift Kämpfer 2 an: Angriff 10 + 0 = 10 "
+                         "gegen Abwehr 5 + 0 = 5, verfehlt (unter 20). Kämpfer 2 verliert "
+                         "nichts."));
         QCOMPARE(logged.filter(QRegularExpression("^Kampf \\d")),
                  (QStringList{"Kampf 1", "Kampf 2"}));
         QCOMPARE(logged.filter("Kampfende").size(), 3);
