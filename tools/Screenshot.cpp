@@ -74,10 +74,10 @@ void chooseWeapon(QWidget& window, const WeaponChoice& choice) {
     }
 }
 
-// "1280x720", or "minimum" for the smallest size the layout allows.
-QSize parseSize(const QString& text, const QWidget& window) {
+// "1280x720", or "minimum" for the smallest size in which nothing scrolls.
+QSize parseSize(const QString& text, const ui::TForm1& window) {
     if (text == QLatin1String("minimum")) {
-        return window.minimumSizeHint();
+        return window.sizeWithoutScrolling();
     }
     const QStringList parts = text.split(QLatin1Char('x'));
     bool widthValid = false;
@@ -89,7 +89,7 @@ QSize parseSize(const QString& text, const QWidget& window) {
         std::fprintf(stderr, "--size takes WIDTHxHEIGHT or minimum, not %s\n", qPrintable(text));
         std::exit(EXIT_FAILURE);
     }
-    return size.expandedTo(window.minimumSizeHint());
+    return size;
 }
 
 } // namespace

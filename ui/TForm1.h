@@ -39,6 +39,8 @@ public:
     FighterPanel& panel(engine::Fighter fighter) const;
     FightLog& fightLog() const { return *m_fightLog; }
     QLabel* panelLabel(engine::PanelLabel label) const;
+    // The smallest window in which the content does not scroll.
+    QSize sizeWithoutScrolling() const;
 
     // What the round sees of this window.
     std::string labelText(engine::PanelLabel label) const override;
