@@ -4,6 +4,7 @@
 // scrolls instead of being squeezed. CTest runs it at 96 dpi and again with
 // QT_SCALE_FACTOR=2, where text is measured at twice the resolution.
 #include "GuiTestSupport.h"
+#include "tools/TextRoom.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
 
@@ -53,33 +54,10 @@ QList<QWidget*> visibleChildren(const QWidget* parent) {
     return result;
 }
 
-// What a control needs to show all of its text, or an empty size if it holds none.
-QSize neededForText(const QWidget* widget) {
-    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-        return label->wordWrap() ? label->minimumSizeHint() : label->sizeHint();
-    }
-    if (qobject_cast<const QAbstractButton*>(widget) != nullptr ||
-        qobject_cast<const QMenuBar*>(widget) != nullptr) {
-        return widget->sizeHint();
-    }
-    if (const auto* box = qobject_cast<const QComboBox*>(widget)) {
-        // Wide enough for its longest entry, whichever gets chosen.
-        return box->sizeHint();
-    }
-    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
-        return {edit->minimumSizeHint().width(), edit->sizeHint().height()};
-    }
-    if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
-        return group->minimumSizeHint(); // the title and everything inside
-    }
-    return {};
-}
-
 QStringList problemsOf(const QWidget* widget) {
     QStringList problems;
-    const QSize needed = neededForText(widget);
-    if (needed.isValid() &&
-        (widget->width() < needed.width() || widget->height() < needed.height())) {
+    const QSize needed = tools::roomForText(widget);
+    if (!tools::hasRoomForText(widget)) {
         problems << QStringLiteral("%1 is %2 but needs %3 for its text")
                         .arg(describe(widget), sizeText(widget->size()), sizeText(needed));
     }
