@@ -2,8 +2,11 @@
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev)
 # What the program loads at run time: Qt's German texts.
 RUN_PACKAGES=(qt6-translations-l10n)
+# The main window on virtual screens under a window manager, with a desktop font from qt6ct.
+SCREEN_TEST_PACKAGES=(xvfb openbox qt6ct python3 python3-xlib)
 # The desktop file and AppStream validators run as tests.
-TEST_PACKAGES=("${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" libgtest-dev desktop-file-utils appstream)
+TEST_PACKAGES=("${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" libgtest-dev desktop-file-utils appstream
+    "${SCREEN_TEST_PACKAGES[@]}")
 # The fuzz targets need clang and its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" libbenchmark-dev)

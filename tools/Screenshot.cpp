@@ -1,9 +1,14 @@
 // Plays the first rounds of a fight in the real main window and saves a picture of it:
 //
-//     kampfgenerator-screenshot [--rounds N] [--size WxH|minimum] OUTPUT.png
+//     kampfgenerator-screenshot [--rounds N] [--size WxH|minimum|maximized]
+//                               [--controls REPORT.json [--stay]] OUTPUT.png
 //
 // Everything goes through the window's own controls, found by their object names, so the
-// picture shows what a user sees after the same clicks.
+// picture shows what a user sees after the same clicks. "maximized" shows the window as
+// the program does, lets the window manager place it, and takes the picture from the
+// screen, frame included. --controls writes where every control lies (ControlReport.h);
+// --stay keeps the window open afterwards until it is closed.
+#include "ControlReport.h"
 #include "toolkit/MessageBox.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
@@ -11,10 +16,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <cstdio>
 #include <cstdlib>
@@ -74,10 +81,10 @@ void chooseWeapon(QWidget& window, const WeaponChoice& choice) {
     }
 }
 
-// "1280x720", or "minimum" for the smallest size the layout allows.
-QSize parseSize(const QString& text, const QWidget& window) {
+// "1280x720", or "minimum" for the smallest size in which nothing scrolls.
+QSize parseSize(const QString& text, const ui::TForm1& window) {
     if (text == QLatin1String("minimum")) {
-        return window.minimumSizeHint();
+        return window.sizeWithoutScrolling();
     }
     const QStringList parts = text.split(QLatin1Char('x'));
     bool widthValid = false;
@@ -89,7 +96,35 @@ QSize parseSize(const QString& text, const QWidget& window) {
         std::fprintf(stderr, "--size takes WIDTHxHEIGHT or minimum, not %s\n", qPrintable(text));
         std::exit(EXIT_FAILURE);
     }
-    return size.expandedTo(window.minimumSizeHint());
+    return size;
+}
+
+// The window manager maximises the window some time after it is mapped; waits until it is
+// maximised and its geometry has held still for half a second (ten seconds at most).
+void waitUntilPlaced(const QWidget& window) {
+    QElapsedTimer total;
+    total.start();
+    QElapsedTimer still;
+    still.start();
+    QRect last;
+    while (total.elapsed() < 10000) {
+        QTest::qWait(50);
+        if (window.frameGeometry() != last) {
+            last = window.frameGeometry();
+            still.restart();
+        } else if (window.isMaximized() && still.elapsed() >= 500) {
+            return;
+        }
+    }
+    std::fprintf(stderr, "the window did not settle within ten seconds\n");
+}
+
+QPixmap pictureOf(QWidget& window, bool fromScreen) {
+    if (!fromScreen) {
+        return window.grab();
+    }
+    const QRect frame = window.frameGeometry();
+    return window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
 }
 
 } // namespace
@@ -106,9 +141,15 @@ int main(int argc, char** argv) {
     // About a maximised window on a small laptop screen.
     const QCommandLineOption sizeOption(
         QStringLiteral("size"),
-        QStringLiteral("Window size in logical pixels, or \"minimum\" (default 1280x720)."),
+        QStringLiteral("Window size in logical pixels, \"minimum\" or \"maximized\" "
+                       "(default 1280x720)."),
         QStringLiteral("WxH"), QStringLiteral("1280x720"));
-    parser.addOptions({roundsOption, sizeOption});
+    const QCommandLineOption controlsOption(QStringLiteral("controls"),
+                                            QStringLiteral("Where to write the control report."),
+                                            QStringLiteral("REPORT.json"));
+    const QCommandLineOption stayOption(QStringLiteral("stay"),
+                                        QStringLiteral("Keep the window open until it is closed."));
+    parser.addOptions({roundsOption, sizeOption, controlsOption, stayOption});
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("The PNG to write."));
     parser.process(application);
     if (parser.positionalArguments().size() != 1) {
@@ -129,11 +170,19 @@ int main(int argc, char** argv) {
 
     ui::ApplicationWindows windows;
     ui::TForm1& window = windows.form1();
-    window.resize(parseSize(parser.value(sizeOption), window));
-    window.show();
+    const bool maximized = parser.value(sizeOption) == QLatin1String("maximized");
+    if (maximized) {
+        window.showMaximized();
+    } else {
+        window.resize(parseSize(parser.value(sizeOption), window));
+        window.show();
+    }
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "the main window was not shown\n");
         return EXIT_FAILURE;
+    }
+    if (maximized) {
+        waitUntilPlaced(window);
     }
 
     QTest::mouseClick(child<QPushButton>(window, "Button2"), Qt::LeftButton);
@@ -145,12 +194,23 @@ int main(int argc, char** argv) {
     }
     QApplication::processEvents();
 
-    if (!window.grab().save(output)) {
+    if (!pictureOf(window, maximized).save(output)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(output));
         return EXIT_FAILURE;
     }
     std::printf("%s: \"%s\", %dx%d logical pixels at scale %g\n", qPrintable(output),
                 qPrintable(child<QLabel>(window, "Label64")->text()), window.width(),
                 window.height(), window.devicePixelRatioF());
+    if (parser.isSet(controlsOption)) {
+        if (!tools::writeControlReport(window, parser.value(controlsOption))) {
+            std::fprintf(stderr, "could not write %s\n", qPrintable(parser.value(controlsOption)));
+            return EXIT_FAILURE;
+        }
+    }
+    if (parser.isSet(stayOption)) {
+        std::printf("ready\n");
+        std::fflush(stdout);
+        return QApplication::exec();
+    }
     return EXIT_SUCCESS;
 }

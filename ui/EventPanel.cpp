@@ -4,6 +4,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -111,13 +112,26 @@ QLabel* valueLabel(const char* name, const QString& meaning, QWidget* parent) {
 
 EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"), parent) {
     setObjectName(QStringLiteral("GroupBox3"));
-    auto* grid = new QGridLayout(this);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(2);
+    auto* blockColumn = new QVBoxLayout(this);
+    blockColumn->setSpacing(6);
+    // The first three blocks share their three columns; the attributes have four
+    // narrower ones of their own, so their fourth column does not widen the panel.
+    auto* sharedGrid = new QGridLayout;
+    auto* attributeGrid = new QGridLayout;
+    blockColumn->addLayout(sharedGrid);
+    blockColumn->addLayout(attributeGrid);
     const std::array<QString, 2> fighterCaptions{QStringLiteral("Kämpfer 1:"),
                                                  QStringLiteral("Kämpfer 2:")};
-    int row = 0;
+    int captionWidth = 0;
+    for (QGridLayout* grid : {sharedGrid, attributeGrid}) {
+        grid->setHorizontalSpacing(8);
+        grid->setVerticalSpacing(1);
+    }
+    int sharedRow = 0;
     for (const Block& block : blocks()) {
+        const bool attributes = &block == &blocks().back();
+        QGridLayout* grid = attributes ? attributeGrid : sharedGrid;
+        const int row = attributes ? 0 : sharedRow;
         for (int column = 0; column < static_cast<int>(block.columns.size()); ++column) {
             const Column& c = block.columns[static_cast<std::size_t>(column)];
             grid->addWidget(namedLabel(c.heading, QString::fromUtf8(c.headingText), this), row,
@@ -131,23 +145,36 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
                                this);
                 value->setAccessibleDescription(QString::fromUtf8(c.description));
                 grid->addWidget(value, row + 1 + fighter, column + 1);
+                // The grid leaves labels that ignore their text's width out of its sums.
+                grid->setColumnMinimumWidth(
+                    column + 1,
+                    std::max(grid->columnMinimumWidth(column + 1), value->minimumWidth()));
             }
         }
         for (int fighter = 0; fighter < 2; ++fighter) {
-            grid->addWidget(namedLabel(block.rowCaptions[static_cast<std::size_t>(fighter)],
-                                       fighterCaptions[static_cast<std::size_t>(fighter)], this),
-                            row + 1 + fighter, 0);
+            QLabel* caption = namedLabel(block.rowCaptions[static_cast<std::size_t>(fighter)],
+                                         fighterCaptions[static_cast<std::size_t>(fighter)], this);
+            captionWidth = std::max(captionWidth, caption->sizeHint().width());
+            grid->addWidget(caption, row + 1 + fighter, 0);
         }
-        grid->setRowMinimumHeight(row + 3, 8);
-        row += 4;
+        if (!attributes) {
+            grid->setRowMinimumHeight(row + 3, 5);
+            sharedRow += 4;
+        }
+    }
+    // The row captions stand in one column through all four blocks.
+    for (QGridLayout* grid : {sharedGrid, attributeGrid}) {
+        grid->setColumnMinimumWidth(0, captionWidth);
+        // The columns keep their natural width; the spare room goes to the right.
+        const int spare = grid->columnCount();
+        grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0,
+                      spare);
+        grid->setColumnStretch(spare, 1);
     }
     auto* roundLine = new toolkit::ValueLabel(QStringLiteral("Runde"), initialRoundLine(), this);
     roundLine->setObjectName(QStringLiteral("Label64"));
     roundLine->setAccessibleDescription(QStringLiteral("Die Runde des laufenden Kampfes"));
-    grid->addWidget(roundLine, row, 0, 1, 5);
-    // The columns keep their natural width; the spare room goes to the right.
-    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0, 5);
-    grid->setColumnStretch(5, 1);
+    blockColumn->addWidget(roundLine);
 }
 
 QString EventPanel::roundSummary() const {

@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "ContentScrollArea.h"
 #include "EventPanel.h"
 #include "FightCommands.h"
 #include "FightLog.h"
@@ -47,17 +48,21 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
     auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(6, 4, 6, 6);
+    columns->setSpacing(6);
     for (const Fighter fighter : engine::bothFighters) {
         m_panels[engine::indexOf(fighter)] = new FighterPanel(fighter, central);
-        columns->addWidget(m_panels[engine::indexOf(fighter)], 1);
+        columns->addWidget(m_panels[engine::indexOf(fighter)]);
     }
 
     auto* right = new QVBoxLayout;
+    right->setSpacing(6);
     m_eventPanel = new EventPanel(central);
     right->addWidget(m_eventPanel);
     m_fightLog = new FightLog(central);
     right->addWidget(m_fightLog, 1);
     auto* commands = new QHBoxLayout;
+    commands->setSpacing(6);
     auto* standardButton =
         new QPushButton(QStringLiteral("Standartwerte für jeden Kämpfer"), central);
     standardButton->setObjectName(QStringLiteral("Button2"));
@@ -69,8 +74,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     commands->addWidget(m_roundButton);
     commands->addWidget(endButton);
     right->addLayout(commands);
+    // The fight log and its chart take whatever room the panels leave.
     columns->addLayout(right, 1);
-    setCentralWidget(central);
+    setCentralWidget(new ContentScrollArea(central, this));
     m_roundAnnouncement = new toolkit::Announcement(central);
 
     // Fighter 1's panel, fighter 2's panel, then the commands, then the log.
@@ -175,6 +181,12 @@ void TForm1::connectWeaponInputs() {
         connect(fighterPanel.alternativeArmour, &QCheckBox::toggled, this,
                 [this, fighter] { toolkit::guarded([&] { AlternativeArmourClick(fighter); }); });
     }
+}
+
+QSize TForm1::sizeWithoutScrolling() const {
+    const QSize content = findChild<ContentScrollArea*>(QString(), Qt::FindDirectChildrenOnly)
+                              ->sizeWithoutScrolling();
+    return {content.width(), content.height() + menuBar()->sizeHint().height()};
 }
 
 FighterPanel& TForm1::panel(Fighter fighter) const {

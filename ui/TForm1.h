@@ -46,6 +46,8 @@ public:
     // Tells a screen reader the result of each round.
     toolkit::Announcement& roundAnnouncement() const { return *m_roundAnnouncement; }
     QLabel* panelLabel(engine::PanelLabel label) const;
+    // The smallest window in which the content does not scroll.
+    QSize sizeWithoutScrolling() const;
 
     // What the round sees of this window.
     std::string labelText(engine::PanelLabel label) const override;

@@ -1,9 +1,11 @@
-// The main window in the middle of a fight, at its smallest size and at common screen
-// sizes: every text shows in full, every control lies inside its panel and no two
-// controls lie on top of each other. CTest runs it at 96 dpi and again with
+// The main window in the middle of a fight, at the smallest size in which nothing scrolls
+// and at common screen sizes: every text shows in full, every control lies inside its
+// panel and no two controls lie on top of each other; on a smaller screen the content
+// scrolls instead of being squeezed. CTest runs it at 96 dpi and again with
 // QT_SCALE_FACTOR=2, where text is measured at twice the resolution.
 #include "GuiTestSupport.h"
 #include "toolkit/Announcement.h"
+#include "tools/TextRoom.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
 
@@ -16,6 +18,8 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 #include <memory>
 
@@ -53,33 +57,10 @@ QList<QWidget*> visibleChildren(const QWidget* parent) {
     return result;
 }
 
-// What a control needs to show all of its text, or an empty size if it holds none.
-QSize neededForText(const QWidget* widget) {
-    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-        return label->wordWrap() ? label->minimumSizeHint() : label->sizeHint();
-    }
-    if (qobject_cast<const QAbstractButton*>(widget) != nullptr ||
-        qobject_cast<const QMenuBar*>(widget) != nullptr) {
-        return widget->sizeHint();
-    }
-    if (const auto* box = qobject_cast<const QComboBox*>(widget)) {
-        // Wide enough for its longest entry, whichever gets chosen.
-        return box->sizeHint();
-    }
-    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
-        return {edit->minimumSizeHint().width(), edit->sizeHint().height()};
-    }
-    if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
-        return group->minimumSizeHint(); // the title and everything inside
-    }
-    return {};
-}
-
 QStringList problemsOf(const QWidget* widget) {
     QStringList problems;
-    const QSize needed = neededForText(widget);
-    if (needed.isValid() &&
-        (widget->width() < needed.width() || widget->height() < needed.height())) {
+    const QSize needed = tools::roomForText(widget);
+    if (!tools::hasRoomForText(widget)) {
         problems << QStringLiteral("%1 is %2 but needs %3 for its text")
                         .arg(describe(widget), sizeText(widget->size()), sizeText(needed));
     }
@@ -114,6 +95,8 @@ QStringList layoutProblems(const QWidget* container) {
         problems << problemsOf(widget);
         if (placesItsOwnChildren(widget)) {
             problems << layoutProblems(widget);
+        } else if (const auto* scrolling = qobject_cast<const QScrollArea*>(widget)) {
+            problems << layoutProblems(scrolling->widget());
         }
     }
     return problems;
@@ -156,20 +139,46 @@ private slots:
 
     void everyTextFitsAndNothingOverlaps_data() {
         QTest::addColumn<QSize>("requested");
-        QTest::newRow("smallest the layout allows") << QSize(0, 0);
+        QTest::newRow("smallest without scrolling") << QSize(0, 0);
         QTest::newRow("small laptop") << QSize(1280, 720);
         QTest::newRow("full HD") << QSize(1920, 1080);
     }
 
     void everyTextFitsAndNothingOverlaps() {
         QFETCH(QSize, requested);
-        const QSize expected = requested.expandedTo(m_window->minimumSizeHint());
+        const QSize expected = requested.expandedTo(m_window->sizeWithoutScrolling());
         m_window->resize(expected);
         QTRY_COMPARE(m_window->size(), expected);
         QApplication::processEvents();
 
         const QStringList problems = layoutProblems(m_window);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+        auto* scrolling = child<QScrollArea>(m_window, "contentScrollArea");
+        QVERIFY(!scrolling->horizontalScrollBar()->isVisible());
+        QVERIFY(!scrolling->verticalScrollBar()->isVisible());
+    }
+
+    void aSmallerWindowScrollsToEveryCommand() {
+        // One pixel short of the room in each direction: the content keeps its size and
+        // scrolls, and the last command can be brought into view.
+        const QSize needed = m_window->sizeWithoutScrolling();
+        m_window->resize(needed - QSize(1, 1));
+        QTRY_COMPARE(m_window->size(), needed - QSize(1, 1));
+        QApplication::processEvents();
+        auto* scrolling = child<QScrollArea>(m_window, "contentScrollArea");
+        QVERIFY(scrolling->horizontalScrollBar()->isVisible());
+        QVERIFY(scrolling->verticalScrollBar()->isVisible());
+        QVERIFY(layoutProblems(m_window).isEmpty());
+
+        auto* endButton = child<QPushButton>(m_window, "Button4");
+        scrolling->ensureWidgetVisible(endButton, 0, 0);
+        const QRect shown(endButton->mapTo(scrolling->viewport(), QPoint(0, 0)), endButton->size());
+        QVERIFY2(
+            scrolling->viewport()->rect().contains(shown),
+            qPrintable(QStringLiteral("Button4 at %1,%2 %3 in a viewport of %4")
+                           .arg(shown.x())
+                           .arg(shown.y())
+                           .arg(sizeText(shown.size()), sizeText(scrolling->viewport()->size()))));
     }
 
     void theCheckSeesACutOffText() {
@@ -188,8 +197,9 @@ private slots:
         auto* roundButton = child<QPushButton>(m_window, "Button1");
         roundButton->move(child<QPushButton>(m_window, "Button2")->pos());
         const QStringList problems = layoutProblems(m_window);
-        m_window->centralWidget()->layout()->invalidate();
-        m_window->centralWidget()->layout()->activate();
+        QLayout* layout = child<QWidget>(m_window, "centralWidget")->layout();
+        layout->invalidate();
+        layout->activate();
         QVERIFY2(problems.filter(QStringLiteral("overlaps")).size() >= 1,
                  qPrintable(problems.join(QLatin1Char('\n'))));
         QVERIFY(layoutProblems(m_window).isEmpty());

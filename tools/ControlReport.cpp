@@ -1,0 +1,91 @@
+#include "ControlReport.h"
+
+#include "TextRoom.h"
+#include "ui/TForm1.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace tools {
+
+namespace {
+
+QJsonArray rectJson(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+QRect globalRect(const QWidget* widget) {
+    return {widget->mapToGlobal(QPoint(0, 0)), widget->size()};
+}
+
+bool isNamedControl(const QWidget* widget) {
+    const QString name = widget->objectName();
+    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !widget->isWindow();
+}
+
+bool holdsNamedControls(const QWidget* widget) {
+    const QList<QWidget*> inside = widget->findChildren<QWidget*>();
+    return std::any_of(inside.begin(), inside.end(), isNamedControl);
+}
+
+} // namespace
+
+bool writeControlReport(ui::TForm1& window, const QString& path) {
+    auto* scrolling = window.findChild<QScrollArea*>(QStringLiteral("contentScrollArea"));
+    if (scrolling == nullptr) {
+        return false;
+    }
+    QWidget* content = scrolling->widget();
+    QJsonArray controls;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!isNamedControl(widget) || widget == scrolling || widget == content) {
+            continue;
+        }
+        QJsonObject control{
+            {QStringLiteral("name"), widget->objectName()},
+            {QStringLiteral("class"), QString::fromLatin1(widget->metaObject()->className())},
+            {QStringLiteral("visible"), widget->isVisible()},
+            {QStringLiteral("container"), holdsNamedControls(widget)},
+            {QStringLiteral("textFits"), hasRoomForText(widget)},
+            {QStringLiteral("rect"), rectJson(globalRect(widget))},
+            {QStringLiteral("scrolls"), content->isAncestorOf(widget)},
+        };
+        if (content->isAncestorOf(widget)) {
+            // The whole control, not only a text cursor in it, as ensureWidgetVisible does.
+            const QPoint centre = widget->mapTo(content, widget->rect().center());
+            scrolling->ensureVisible(centre.x(), centre.y(), widget->width() / 2 + 1,
+                                     widget->height() / 2 + 1);
+            QApplication::processEvents();
+        }
+        control.insert(QStringLiteral("scrolledRect"), rectJson(globalRect(widget)));
+        scrolling->horizontalScrollBar()->setValue(0);
+        scrolling->verticalScrollBar()->setValue(0);
+        controls.append(control);
+    }
+    QApplication::processEvents();
+
+    const QJsonObject report{
+        {QStringLiteral("scale"), window.devicePixelRatioF()},
+        {QStringLiteral("title"), window.windowTitle()},
+        {QStringLiteral("fontFamily"), window.font().family()},
+        {QStringLiteral("fontPointSize"), window.font().pointSizeF()},
+        {QStringLiteral("window"), rectJson(globalRect(&window))},
+        {QStringLiteral("frame"), rectJson(window.frameGeometry())},
+        {QStringLiteral("viewport"), rectJson(globalRect(scrolling->viewport()))},
+        {QStringLiteral("horizontalScrollBar"), scrolling->horizontalScrollBar()->isVisible()},
+        {QStringLiteral("verticalScrollBar"), scrolling->verticalScrollBar()->isVisible()},
+        {QStringLiteral("controls"), controls},
+    };
+    // Written whole or not at all: a check waits for the file to appear.
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(report).toJson()) > 0 &&
+           file.commit();
+}
+
+} // namespace tools
