@@ -7,11 +7,23 @@ children=()
 cleanup() { for pid in "${children[@]}"; do kill "$pid" 2>/dev/null || true; done; }
 trap cleanup EXIT
 
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1600x900x24 -nolisten tcp &
-children+=($!)
-read -r -t 30 -u "$displayfd" display
-export DISPLAY=":$display"
+# A display number can be taken by another test's server between the choice and the
+# first client: start again until a client really connects.
+for attempt in 1 2 3 4 5; do
+    exec {displayfd}<> <(:)
+    Xvfb -displayfd "$displayfd" -screen 0 1600x900x24 -nolisten tcp &
+    xvfb=$!
+    children+=($xvfb)
+    read -r -t 30 -u "$displayfd" display
+    export DISPLAY=":$display"
+    for _ in $(seq 50); do
+        xdpyinfo >/dev/null 2>&1 && break 2
+        sleep 0.1
+    done
+    echo "display $DISPLAY does not answer (attempt $attempt)" >&2
+    kill "$xvfb" 2>/dev/null || true
+done
+xdpyinfo >/dev/null || { echo "no X display could be started" >&2; exit 1; }
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 children+=($!)
 # Clients that come before the accessibility bus wait for good.

@@ -353,10 +353,10 @@ def main():
     log = open("atspi-program.log", "w")
     process = subprocess.Popen([program], stdout=log, stderr=subprocess.STDOUT)
     try:
-        app = wait_for(lambda: find_app(os.path.basename(program)), 30)
+        app = wait_for(lambda: find_app(os.path.basename(program)), 90)
         if not check(app is not None, "the program shows up on the accessibility bus"):
             return 1
-        wait_for(lambda: window_named(app, MAIN_TITLE), 30)
+        wait_for(lambda: window_named(app, MAIN_TITLE), 90)
         dump(app, "atspi-tree.txt")
         print("accessible tree written to", os.path.abspath("atspi-tree.txt"))
         check_names(app)
