@@ -137,10 +137,11 @@ TEST_F(RoundExtremes, HugeSkillTotalsWrapAroundAndMiss) {
     state.fighter2.damageRoll = 6;
     const engine::RoundReport report = play();
 
-    const FighterState& f1 = state.fighter1;
-    EXPECT_EQ(f1.attackTotal, int32Min + f1.attackRoll - 1);
-    EXPECT_EQ(f1.defenceTotal, int32Min + f1.defenceRoll - 1);
-    EXPECT_EQ(window.label("Label51"), toolkit::integerText(f1.attackTotal));
+    // Fighter 1's dice show 10 and 5; added to the largest value they wrap round to
+    // the lowest plus 9 and plus 4.
+    EXPECT_EQ(state.fighter1.attackTotal, int32Min + 9);
+    EXPECT_EQ(state.fighter1.defenceTotal, int32Min + 4);
+    EXPECT_EQ(window.label("Label51"), "-2147483639");
     EXPECT_EQ(report.attackBy[0].outcome, engine::AttackOutcome::Missed);
     EXPECT_EQ(report.attackBy[1].outcome, engine::AttackOutcome::Missed);
     EXPECT_EQ(window.label("Label23"), "10");

@@ -108,39 +108,46 @@ private slots:
             QVERIFY(list->selectedItems().isEmpty());
             QCOMPARE(list->item(49)->text(), QString("Armrust, schwere (2W6-1)"));
             QCOMPARE(list->item(13)->text(), QString("Speer, leicher (1W6-1)"));
-        }
-    }
-
-    void everyRowAtItsMinimumsAndOneBelow() {
-        for (const engine::Fighter fighter : engine::bothFighters) {
-            for (int row = 0; row < 59; ++row) {
-                const auto& minimums =
-                    weapons::weaponCatalogue[static_cast<std::size_t>(row)].minimums;
-                // An attribute without a minimum is not tested, so give it the worst value.
-                const int strength = minimums.strength.value_or(-2147483647);
-                const int dexterity = minimums.dexterity.value_or(-2147483647);
-                setAttributes(fighter, strength, dexterity);
-                expectAccepted(fighter, row);
-                if (minimums.strength) {
-                    setAttributes(fighter, strength - 1, dexterity);
-                    expectRefused(fighter, row);
-                }
-                if (minimums.dexterity) {
-                    setAttributes(fighter, strength, dexterity - 1);
-                    expectRefused(fighter, row);
-                }
+            // Row n is catalogue entry n, which the selection rule is given.
+            for (int row = 0; row < list->count(); ++row) {
+                const std::string_view listText =
+                    weapons::weaponCatalogue[static_cast<std::size_t>(row)].listText;
+                QCOMPARE(
+                    list->item(row)->text(),
+                    QString::fromUtf8(listText.data(), static_cast<qsizetype>(listText.size())));
             }
         }
     }
 
+    // The rule itself is tested on the catalogue; here each fighter's own Stärke and
+    // Geschick fields must be the ones it reads. Fuchtel needs 61 and 31.
+    void eachFightersOwnStaerkeAndGeschickAreTested() {
+        for (const engine::Fighter fighter : engine::bothFighters) {
+            const engine::Fighter other = engine::opponentOf(fighter);
+            setAttributes(other, 100, 100);
+            setAttributes(fighter, 61, 31);
+            expectAccepted(fighter, 1);
+            setAttributes(fighter, 60, 31);
+            expectRefused(fighter, 1);
+            setAttributes(fighter, 61, 30);
+            expectRefused(fighter, 1);
+            setAttributes(other, 0, 0);
+            setAttributes(fighter, 61, 31);
+            expectAccepted(fighter, 1);
+        }
+    }
+
+    // Every row through each fighter's list: the code, the attack-mode window or the box.
     void standardValuesRefuseExactlyFourWeapons() {
         QTest::mouseClick(child<QPushButton>(m_window, "Button2"), Qt::LeftButton);
-        for (int row = 0; row < 59; ++row) {
-            const bool refusedRow = row == 17 || row == 19 || row == 51 || row == 57;
-            if (refusedRow) {
-                expectRefused(engine::Fighter::Second, row);
-            } else {
-                expectAccepted(engine::Fighter::Second, row);
+        for (const engine::Fighter fighter : engine::bothFighters) {
+            for (int row = 0; row < 59; ++row) {
+                const bool refusedRow = row == 17 || row == 19 || row == 51 || row == 57;
+                if (refusedRow) {
+                    expectRefused(fighter, row);
+                } else {
+                    expectAccepted(fighter, row);
+                }
             }
         }
     }

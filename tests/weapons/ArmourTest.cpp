@@ -29,9 +29,4 @@ TEST(Armour, NoValidSelectionKeepsTheStoredValue) {
     EXPECT_EQ(weapons::armourAfterChange(11, protectionValues, 2), 2);
 }
 
-TEST(Armour, LabelShowsTheStoredValue) {
-    EXPECT_EQ(weapons::armourLabelText(0), "0");
-    EXPECT_EQ(weapons::armourLabelText(10), "10");
-}
-
 } // namespace

@@ -13,11 +13,6 @@ using toolkit::tryParseInteger;
 constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t int32Min = std::numeric_limits<std::int32_t>::min();
 
-TEST(IntegerText, AcceptsLeadingBlanksSignAndHex) {
-    EXPECT_EQ(toolkit::tryParseInteger("  -5"), -5);
-    EXPECT_EQ(toolkit::tryParseInteger("$10"), 16);
-}
-
 TEST(IntegerText, AcceptsDecimalWithOptionalSignAfterLeadingBlanks) {
     EXPECT_EQ(tryParseInteger("0"), 0);
     EXPECT_EQ(tryParseInteger("15"), 15);
@@ -26,6 +21,7 @@ TEST(IntegerText, AcceptsDecimalWithOptionalSignAfterLeadingBlanks) {
     EXPECT_EQ(tryParseInteger("-0"), 0);
     EXPECT_EQ(tryParseInteger("   7"), 7);
     EXPECT_EQ(tryParseInteger(" +7"), 7);
+    EXPECT_EQ(tryParseInteger("  -5"), -5);
     EXPECT_EQ(tryParseInteger("007"), 7);
 }
 
