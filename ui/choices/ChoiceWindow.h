@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Fighter.h"
+#include "weapons/WeaponTableParts.h"
 
 #include <QWidget>
 #include <string_view>
@@ -18,11 +19,9 @@ namespace weapons {
 class ChoiceWindow : public QWidget {
     Q_OBJECT
 public:
-    enum class Placement { CentredOnScreen, CentredOnMainWindow };
-
-    ChoiceWindow(QWidget* mainWindow, std::string_view objectName, std::string_view title,
-                 std::string_view question, engine::Fighter fighter, bool hasCloseBox,
-                 Placement placement);
+    // window names the window, its tab order and its frame.
+    ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window, std::string_view title,
+                 std::string_view question, engine::Fighter fighter);
 
     // "für Kämpfer 2": under the question, so that the twin windows of the two fighters,
     // which open at the same place with the same title, can be told apart.
@@ -35,8 +34,8 @@ public:
 
 protected:
     QVBoxLayout* choicesLayout() const { return m_choices; }
-    // Sets the tab order from control names ("RadioButton1", "Button1", …).
-    template <typename Names> void setTabOrderByName(const Names& names);
+    // Sets the tab order the window data names; called once the choices are in place.
+    void setTabOrderByName();
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -47,27 +46,11 @@ private:
     void place();
 
     QWidget* m_mainWindow;
+    const ChoiceWindowData& m_window;
     QLabel* m_question = nullptr;
     QVBoxLayout* m_choices = nullptr;
     QPushButton* m_okButton = nullptr;
-    bool m_hasCloseBox;
-    Placement m_placement;
     bool m_placed = false;
 };
-
-template <typename Names> void ChoiceWindow::setTabOrderByName(const Names& names) {
-    QWidget* previous = nullptr;
-    for (const std::string_view name : names) {
-        auto* widget = findChild<QWidget*>(
-            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        if (widget == nullptr) {
-            continue;
-        }
-        if (previous != nullptr) {
-            QWidget::setTabOrder(previous, widget);
-        }
-        previous = widget;
-    }
-}
 
 } // namespace weapons

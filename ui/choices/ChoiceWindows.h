@@ -1,7 +1,8 @@
 #pragma once
 
-#include "AttackModeWeapon.h"
+#include "ChoiceExecutor.h"
 #include "engine/Fighter.h"
+#include "weapons/AttackModes.h"
 
 #include <array>
 #include <vector>
@@ -22,6 +23,9 @@ class WeaponTarget;
 class ChoiceWindows {
 public:
     ChoiceWindows(QWidget* mainWindow, WeaponTarget& target);
+    // The windows' executors open the attack-mode windows held here.
+    ChoiceWindows(const ChoiceWindows&) = delete;
+    ChoiceWindows& operator=(const ChoiceWindows&) = delete;
 
     AttackModeChoiceWindow& attackModeWindow(AttackModeWeapon weapon, engine::Fighter fighter);
     UntrainedWeaponChoiceWindow& improvisedWindow(engine::Fighter fighter);
@@ -31,6 +35,10 @@ public:
     const std::vector<ChoiceWindow*>& all() const { return m_all; }
 
 private:
+    ChoiceExecutor executorFor(engine::Fighter fighter, WeaponTarget& target);
+
+    // Indexed by engine::indexOf(fighter).
+    std::array<ChoiceExecutor, 2> m_executors;
     std::array<std::array<AttackModeChoiceWindow*, 9>, 2> m_attackModes{};
     std::array<UntrainedWeaponChoiceWindow*, 2> m_improvised{};
     std::array<UntrainedWeaponChoiceWindow*, 2> m_unfamiliar{};
