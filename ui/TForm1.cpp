@@ -15,7 +15,6 @@
 #include "toolkit/IntegerText.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/QtText.h"
-#include "ui/choices/AttackModeChoiceWindow.h"
 #include "ui/choices/ChoiceExecutor.h"
 #include "ui/choices/ChoiceWindows.h"
 #include "ui/choices/UntrainedWeaponChoiceWindow.h"
@@ -375,13 +374,10 @@ namespace ui {
 
 void TForm1::ListBoxClick(Fighter fighter) {
     const int row = m_weaponListWatchers[engine::indexOf(fighter)]->selectedRow();
-    const auto openWindow = [this, fighter](weapons::AttackModeWeapon weapon) {
-        if (m_choiceWindows != nullptr) {
-            m_choiceWindows->attackModeWindow(weapon, fighter).showAndRaise();
-        }
-    };
-    weapons::ChoiceExecutor(fighter, *this, openWindow)
-        .carryOut(weapons::chooseFromCatalogue(row, strength(fighter), dexterity(fighter)));
+    if (m_choiceWindows != nullptr) {
+        m_choiceWindows->executor(fighter).carryOut(
+            weapons::chooseFromCatalogue(row, strength(fighter), dexterity(fighter)));
+    }
 }
 
 void TForm1::ImprovisedButtonClick(Fighter fighter) {

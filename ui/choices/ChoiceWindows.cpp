@@ -49,4 +49,8 @@ UntrainedWeaponChoiceWindow& ChoiceWindows::unfamiliarWindow(engine::Fighter fig
     return *m_unfamiliar[engine::indexOf(fighter)];
 }
 
+const ChoiceExecutor& ChoiceWindows::executor(engine::Fighter fighter) const {
+    return m_executors[engine::indexOf(fighter)];
+}
+
 } // namespace weapons

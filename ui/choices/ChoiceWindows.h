@@ -30,6 +30,8 @@ public:
     AttackModeChoiceWindow& attackModeWindow(AttackModeWeapon weapon, engine::Fighter fighter);
     UntrainedWeaponChoiceWindow& improvisedWindow(engine::Fighter fighter);
     UntrainedWeaponChoiceWindow& unfamiliarWindow(engine::Fighter fighter);
+    // Carries out a choice made for the fighter; it opens the attack-mode windows held here.
+    const ChoiceExecutor& executor(engine::Fighter fighter) const;
 
     // All 22 in creation order.
     const std::vector<ChoiceWindow*>& all() const { return m_all; }
