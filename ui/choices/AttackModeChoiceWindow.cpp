@@ -24,11 +24,11 @@ AttackModeChoiceWindow::AttackModeChoiceWindow(QWidget* mainWindow, AttackModeWe
         if (mode.minimums.strength || mode.minimums.dexterity) {
             radio->setToolTip(toolkit::toQString(minimumsHint(mode.minimums)));
         }
-        choicesLayout()->addWidget(radio);
+        addChoice(radio);
         m_modes.push_back(radio);
     }
     choicesLayout()->addStretch(1);
-    setTabOrderByName();
+    applyTabOrder();
 }
 
 std::optional<int> AttackModeChoiceWindow::checkedMode() const {

@@ -41,6 +41,7 @@ ChoiceWindow::ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window,
     m_okButton->setDefault(true);
     m_okButton->setMinimumWidth(75);
     layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
+    m_controls.push_back(m_okButton);
     connect(m_okButton, &QPushButton::clicked, this, [this] {
         toolkit::guarded([this] {
             // Hidden afterwards whatever happened, also after an error.
@@ -106,18 +107,33 @@ void ChoiceWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void ChoiceWindow::setTabOrderByName() {
+void ChoiceWindow::addChoice(QWidget* control) {
+    m_choices->addWidget(control);
+    m_controls.push_back(control);
+}
+
+QWidget* ChoiceWindow::controlNamed(std::string_view name) const {
+    const QString wanted = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    for (QWidget* control : m_controls) {
+        if (control->objectName() == wanted) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+void ChoiceWindow::applyTabOrder() {
     QWidget* previous = nullptr;
     for (const std::string_view name : m_window.tabOrder) {
-        auto* widget = findChild<QWidget*>(
-            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        if (widget == nullptr) {
+        QWidget* control = controlNamed(name);
+        Q_ASSERT(control != nullptr);
+        if (control == nullptr) {
             continue;
         }
         if (previous != nullptr) {
-            QWidget::setTabOrder(previous, widget);
+            QWidget::setTabOrder(previous, control);
         }
-        previous = widget;
+        previous = control;
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <string_view>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -34,8 +35,10 @@ public:
 
 protected:
     QVBoxLayout* choicesLayout() const { return m_choices; }
+    // Adds a choice control under the question; the window data's tab order names it.
+    void addChoice(QWidget* control);
     // Sets the tab order the window data names; called once the choices are in place.
-    void setTabOrderByName();
+    void applyTabOrder();
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -44,12 +47,15 @@ protected:
 
 private:
     void place();
+    QWidget* controlNamed(std::string_view name) const;
 
     QWidget* m_mainWindow;
     const ChoiceWindowData& m_window;
     QLabel* m_question = nullptr;
     QVBoxLayout* m_choices = nullptr;
     QPushButton* m_okButton = nullptr;
+    // "OK" and the choices, the controls the tab order names.
+    std::vector<QWidget*> m_controls;
     bool m_placed = false;
 };
 

@@ -32,8 +32,8 @@ UntrainedWeaponChoiceWindow::UntrainedWeaponChoiceWindow(QWidget* mainWindow,
     m_list->setAccessibleName(toolkit::toQString(dialog.windowTitle) + QStringLiteral(", ") +
                               fighterLine(fighter));
     m_list->setMinimumSize(193, 73);
-    choicesLayout()->addWidget(m_list);
-    setTabOrderByName();
+    addChoice(m_list);
+    applyTabOrder();
 }
 
 int UntrainedWeaponChoiceWindow::selectedRow() const {
