@@ -49,7 +49,7 @@ struct WeaponChoice {
 std::string_view damageCodeOf(std::string_view weapon) {
     for (const weapons::WeaponEntry& entry : weapons::weaponCatalogue) {
         if (entry.listText == weapon) {
-            return std::get<weapons::FixedDamage>(entry.outcome).damageCode;
+            return std::get<weapons::SetDamageCode>(entry.outcome).damageCode;
         }
     }
     std::fprintf(stderr, "no weapon %.*s\n", static_cast<int>(weapon.size()), weapon.data());

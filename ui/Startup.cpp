@@ -5,7 +5,7 @@
 #include "toolkit/HandlerGuard.h"
 #include "toolkit/QtTranslations.h"
 #include "toolkit/SafeApplication.h"
-#include "weapons/ChoiceWindows.h"
+#include "ui/choices/ChoiceWindows.h"
 
 #include <QIcon>
 

@@ -15,12 +15,11 @@
 #include "toolkit/IntegerText.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/QtText.h"
+#include "ui/choices/ChoiceExecutor.h"
+#include "ui/choices/ChoiceWindows.h"
+#include "ui/choices/UntrainedWeaponChoiceWindow.h"
 #include "weapons/Armour.h"
-#include "weapons/AttackModeChoiceWindow.h"
-#include "weapons/CarryOut.h"
-#include "weapons/CatalogueSelection.h"
-#include "weapons/ChoiceWindows.h"
-#include "weapons/UntrainedWeaponChoiceWindow.h"
+#include "weapons/WeaponCatalogue.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -375,13 +374,10 @@ namespace ui {
 
 void TForm1::ListBoxClick(Fighter fighter) {
     const int row = m_weaponListWatchers[engine::indexOf(fighter)]->selectedRow();
-    const auto openWindow = [this, fighter](weapons::AttackModeWeapon weapon) {
-        if (m_choiceWindows != nullptr) {
-            m_choiceWindows->attackModeWindow(weapon, fighter).showAndRaise();
-        }
-    };
-    weapons::ChoiceExecutor(fighter, *this, openWindow)
-        .carryOut(weapons::chooseFromCatalogue(row, strength(fighter), dexterity(fighter)));
+    if (m_choiceWindows != nullptr) {
+        m_choiceWindows->executor(fighter).carryOut(
+            weapons::chooseFromCatalogue(row, strength(fighter), dexterity(fighter)));
+    }
 }
 
 void TForm1::ImprovisedButtonClick(Fighter fighter) {
@@ -400,9 +396,10 @@ void TForm1::ArmourBoxChange(Fighter fighter, QComboBox* box) {
     // An edited text part that names no entry means no entry is selected.
     const int selected = toolkit::dropEntryUnlessTextNamesIt(*box);
     std::int32_t& armour = m_state.fighter(fighter).armour;
-    armour = weapons::armourAfterChange(selected, box->count(), armour);
+    const weapons::ArmourChoice choice = weapons::chooseArmour(selected, box->count(), armour);
+    armour = choice.armour;
     labelNamed(fighter == Fighter::First ? "Label71" : "Label72")
-        ->setText(toolkit::toQString(weapons::armourLabelText(armour)));
+        ->setText(toolkit::toQString(choice.labelText));
 }
 
 void TForm1::AlternativeArmourClick(Fighter fighter) {

@@ -15,4 +15,9 @@ std::string armourLabelText(std::int32_t armour) {
     return toolkit::integerText(armour);
 }
 
+ArmourChoice chooseArmour(int selectedIndex, int entryCount, std::int32_t stored) {
+    const std::int32_t armour = armourAfterChange(selectedIndex, entryCount, stored);
+    return {armour, armourLabelText(armour)};
+}
+
 } // namespace weapons

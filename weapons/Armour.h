@@ -30,4 +30,15 @@ std::int32_t armourAfterChange(int selectedIndex, int entryCount, std::int32_t s
 // Text of the fighter's "RK:" label, rewritten after every change of either drop-down.
 std::string armourLabelText(std::int32_t armour);
 
+// What a change of either drop-down decides: the armour value the fighter keeps and the
+// text of his "RK:" label.
+struct ArmourChoice {
+    std::int32_t armour;
+    std::string labelText;
+};
+
+// selectedIndex is the drop-down's entry after the change (-1 when its text names none),
+// entryCount its number of entries, stored the armour value before the change.
+ArmourChoice chooseArmour(int selectedIndex, int entryCount, std::int32_t stored);
+
 } // namespace weapons

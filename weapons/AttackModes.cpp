@@ -6,7 +6,7 @@ const AttackModeWeaponData& attackModeWeaponData(AttackModeWeapon weapon) {
     return attackModeWeapons[static_cast<std::size_t>(weapon)];
 }
 
-const AttackModeWindow& attackModeWindow(AttackModeWeapon weapon, engine::Fighter fighter) {
+const ChoiceWindowData& attackModeWindow(AttackModeWeapon weapon, engine::Fighter fighter) {
     return attackModeWeaponData(weapon).windows[engine::indexOf(fighter)];
 }
 
@@ -15,6 +15,22 @@ std::string_view captionFor(const AttackModeOption& option, engine::Fighter figh
         return option.secondFighterCaption;
     }
     return option.caption;
+}
+
+ChoiceOutcome confirmAttackMode(AttackModeWeapon weapon, std::optional<int> checkedRadio,
+                                std::int32_t strength, std::int32_t dexterity) {
+    if (!checkedRadio) {
+        return NoAction{};
+    }
+    const AttackModeOption* mode = rowAt(attackModeWeaponData(weapon).modes, *checkedRadio);
+    if (mode == nullptr) {
+        return NoAction{};
+    }
+    if (!meetsMinimums(mode->minimums, strength, dexterity)) {
+        return ShowErrorMessage{missingAttributesText};
+    }
+    return SetDamageCode{mode->damageCode,
+                         {attackModeWeaponData(weapon).windowTitle, mode->caption}};
 }
 
 } // namespace weapons

@@ -1,15 +1,30 @@
 #pragma once
 
-#include "AttackModeWeapon.h"
-#include "AttributeMinimums.h"
+#include "ChoiceOutcome.h"
+#include "WeaponTableParts.h"
 #include "engine/Fighter.h"
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
 namespace weapons {
+
+// The nine weapons of the list that ask for an attack mode in a window of their own.
+enum class AttackModeWeapon : unsigned char {
+    Krummsaebel,
+    Lanze,
+    Stossspeer,
+    Anderthalbhaender,
+    Ogerhammer,
+    Schlachtbeil,
+    Glefe,
+    Hellebarde,
+    Stielhammer,
+};
 
 // One radio button of an attack-mode window.
 struct AttackModeOption {
@@ -21,24 +36,13 @@ struct AttackModeOption {
     std::string_view secondFighterCaption = {};
 };
 
-// The one fighter's window of a weapon.
-struct AttackModeWindow {
-    std::string_view objectName;
-    // Control names in tab order ("RadioButton1", "Button1", ...).
-    std::span<const std::string_view> tabOrder;
-    // Close box in the title bar; without it the window is left only through OK.
-    bool hasTitleBarButtons = true;
-    // Opens centred on the main window instead of the screen.
-    bool centredOnMainWindow = false;
-};
-
 struct AttackModeWeaponData {
     AttackModeWeapon weapon;
     std::string_view windowTitle;
     // In radio order: RadioButton1, RadioButton2, RadioButton3.
     std::span<const AttackModeOption> modes;
     // Indexed by engine::indexOf(fighter).
-    std::array<AttackModeWindow, 2> windows;
+    std::array<ChoiceWindowData, 2> windows;
 };
 
 inline constexpr std::string_view attackModeQuestion = "Welche Angriffsart?";
@@ -156,9 +160,16 @@ static_assert([] {
 
 const AttackModeWeaponData& attackModeWeaponData(AttackModeWeapon weapon);
 
-const AttackModeWindow& attackModeWindow(AttackModeWeapon weapon, engine::Fighter fighter);
+const ChoiceWindowData& attackModeWindow(AttackModeWeapon weapon, engine::Fighter fighter);
 
 // The radio button's text in the given fighter's window.
 std::string_view captionFor(const AttackModeOption& option, engine::Fighter fighter);
+
+// OK in an attack-mode window. checkedRadio is the position of the checked radio button
+// (0 for RadioButton1), none when no button is checked. Only modes with minimums look at
+// Stärke and Geschick; the weapon list tested the others before it opened the window.
+// The window closes afterwards whatever the result.
+ChoiceOutcome confirmAttackMode(AttackModeWeapon weapon, std::optional<int> checkedRadio,
+                                std::int32_t strength, std::int32_t dexterity);
 
 } // namespace weapons

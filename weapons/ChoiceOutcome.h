@@ -1,12 +1,26 @@
 #pragma once
 
-#include "AttackModeWeapon.h"
-#include "WindowTexts.h"
-
 #include <optional>
 #include <string_view>
+#include <variant>
 
 namespace weapons {
+
+// The nine weapons with attack modes, listed in AttackModes.h.
+enum class AttackModeWeapon : unsigned char;
+
+// Texts the weapon choices show or write. They are the program's own words and stay
+// exactly as they are.
+inline constexpr std::string_view errorTitle = "Fehler";
+inline constexpr std::string_view notAvailableText =
+    "Es tut mir leid, aber dieser Modus steht zur Zeit noch nicht zur Verfügung. Wir arbeiten "
+    "daran.";
+inline constexpr std::string_view missingAttributesText =
+    "Sie haben nicht die erforderlichen Basiseigenschaften";
+inline constexpr std::string_view notSelectableText = "Das ist nicht auswählbar";
+
+// Written into the fighter's attack-type label after every weapon choice.
+inline constexpr std::string_view normalAttackType = "normal";
 
 // What a window has to do after the user chose something. The rules decide, the windows
 // carry it out; nothing here touches a control.
@@ -43,14 +57,6 @@ struct SetDamageCode {
     friend constexpr bool operator==(const SetDamageCode&, const SetDamageCode&) = default;
 };
 
-// Show the fighter's window of this weapon without making it modal.
-struct OpenAttackModeWindow {
-    AttackModeWeapon weapon;
-
-    friend constexpr bool operator==(const OpenAttackModeWindow&,
-                                     const OpenAttackModeWindow&) = default;
-};
-
 // Write the code into the chosen-damage label, then the attack value into the attack-value
 // label unless there is none (that label then keeps its text), then normalAttackType into
 // the attack-type label.
@@ -62,5 +68,18 @@ struct SetUntrainedWeapon {
     friend constexpr bool operator==(const SetUntrainedWeapon&,
                                      const SetUntrainedWeapon&) = default;
 };
+
+// Show the fighter's window of this weapon without making it modal.
+struct OpenAttackModeWindow {
+    AttackModeWeapon weapon;
+
+    friend constexpr bool operator==(const OpenAttackModeWindow&,
+                                     const OpenAttackModeWindow&) = default;
+};
+
+// What any choice leads to: a line of the weapon list, OK in an attack-mode window or in
+// an improvised- or unfamiliar-weapon window. A weapon-list line stores its own.
+using ChoiceOutcome = std::variant<NoAction, ShowErrorMessage, SetDamageCode, SetUntrainedWeapon,
+                                   OpenAttackModeWindow>;
 
 } // namespace weapons

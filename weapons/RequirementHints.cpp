@@ -1,7 +1,6 @@
 #include "RequirementHints.h"
 
 #include "AttackModes.h"
-#include "UntrainedWeaponSelection.h"
 
 #include <variant>
 
@@ -59,10 +58,10 @@ std::string minimumsHint(const AttributeMinimums& minimums) {
 }
 
 std::string catalogueHint(const WeaponEntry& entry) {
-    if (std::holds_alternative<NotAvailable>(entry.outcome)) {
+    if (std::holds_alternative<ShowErrorMessage>(entry.outcome)) {
         return notAvailableYet;
     }
-    if (const auto* window = std::get_if<AttackModeWindowOutcome>(&entry.outcome)) {
+    if (const auto* window = std::get_if<OpenAttackModeWindow>(&entry.outcome)) {
         return attackModeWeaponHint(entry.minimums, window->weapon);
     }
     return minimumsHint(entry.minimums);

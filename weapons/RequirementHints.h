@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AttributeMinimums.h"
 #include "UntrainedWeapons.h"
 #include "WeaponCatalogue.h"
+#include "WeaponTableParts.h"
 #include "engine/Fighter.h"
 
 #include <optional>

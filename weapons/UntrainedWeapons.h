@@ -1,7 +1,8 @@
 #pragma once
 
-#include "AttributeMinimums.h"
+#include "ChoiceOutcome.h"
 #include "WeaponCatalogue.h"
+#include "WeaponTableParts.h"
 #include "engine/Fighter.h"
 
 #include <array>
@@ -45,9 +46,9 @@ constexpr UntrainedWeaponEntry weapon(std::string_view text, std::optional<std::
 constexpr UntrainedWeaponEntry fromCatalogue(const WeaponEntry& entry) {
     // holds_alternative and get rather than get_if: GCC's undefined-behaviour sanitizer
     // turns get_if's null check into something that is no constant expression.
-    if (std::holds_alternative<FixedDamage>(entry.outcome)) {
+    if (std::holds_alternative<SetDamageCode>(entry.outcome)) {
         return {entry.listText, UntrainedEntryKind::Weapon, entry.minimums,
-                std::get<FixedDamage>(entry.outcome).damageCode};
+                std::get<SetDamageCode>(entry.outcome).damageCode};
     }
     return {entry.listText, UntrainedEntryKind::NotAvailable, {}, {}};
 }
@@ -105,19 +106,12 @@ inline constexpr std::array<UntrainedWeaponEntry, 34> unfamiliarWeaponTable = []
     return table;
 }();
 
-// One fighter's window of an untrained-weapon list.
-struct UntrainedWeaponWindow {
-    std::string_view objectName;
-    // Control names in tab order ("ListBox1", "Button1").
-    std::span<const std::string_view> tabOrder;
-};
-
 // What the improvised and the unfamiliar lists each show, and their two windows.
 struct UntrainedWeaponDialog {
     std::string_view windowTitle;
     std::span<const UntrainedWeaponEntry> table;
     // Indexed by engine::indexOf(fighter).
-    std::array<UntrainedWeaponWindow, 2> windows;
+    std::array<ChoiceWindowData, 2> windows;
 };
 
 inline constexpr std::string_view untrainedWeaponQuestion = "Welche Waffe?";
@@ -141,8 +135,20 @@ inline constexpr UntrainedWeaponDialog unfamiliarWeaponDialog{
     {{{"Form22", untrained_windows::listThenButton},
       {"Form23", untrained_windows::buttonThenList}}}};
 
-// The row at a list index, or none for an index outside the table (-1: no line).
-const UntrainedWeaponEntry* untrainedEntryAt(std::span<const UntrainedWeaponEntry> table,
-                                             int index);
+// Flat attack values of an improvised or unfamiliar weapon.
+inline constexpr std::string_view attackValueMinimumsMet = "4";
+inline constexpr std::string_view attackValueMinimumsMissed = "0";
+
+// Fighter 1's brawling is the one row that tests nothing and keeps the fighter's own
+// attack value; every other weapon row sets the flat attack value from its minimums.
+bool setsFlatAttackValue(const UntrainedWeaponEntry& entry, engine::Fighter fighter);
+
+// OK in an improvised- or unfamiliar-weapon window of the given fighter. table is the
+// window's list (improvisedWeaponTable or unfamiliarWeaponTable), selectedIndex its
+// selected index (-1 when none). A missed minimum never refuses the weapon; it only
+// lowers the attack value to "0". The window closes afterwards whatever the result.
+ChoiceOutcome confirmUntrainedWeapon(std::span<const UntrainedWeaponEntry> table,
+                                     engine::Fighter fighter, int selectedIndex,
+                                     std::int32_t strength, std::int32_t dexterity);
 
 } // namespace weapons

@@ -1,59 +1,40 @@
 #pragma once
 
-#include "AttackModeWeapon.h"
-#include "AttributeMinimums.h"
+#include "AttackModes.h"
+#include "ChoiceOutcome.h"
+#include "WeaponTableParts.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <variant>
 
 namespace weapons {
 
-// A weapon with one damage: choosing it writes the code at once.
-struct FixedDamage {
-    std::string_view damageCode;
-
-    friend constexpr bool operator==(const FixedDamage&, const FixedDamage&) = default;
-};
-
-// A weapon with several attack modes: choosing it opens the weapon's window.
-struct AttackModeWindowOutcome {
-    AttackModeWeapon weapon;
-
-    friend constexpr bool operator==(const AttackModeWindowOutcome&,
-                                     const AttackModeWindowOutcome&) = default;
-};
-
-// Listed, but refused with a message whatever the fighter's values.
-struct NotAvailable {
-    friend constexpr bool operator==(const NotAvailable&, const NotAvailable&) = default;
-};
-
-using WeaponOutcome = std::variant<FixedDamage, AttackModeWindowOutcome, NotAvailable>;
-
-// One line of a fighter's weapon list.
+// One line of a fighter's weapon list and what choosing it does once the minimums are met:
+// write its code at once, open the weapon's attack-mode window, or, for a weapon that is
+// listed but not available, refuse it with a message whatever the fighter's values.
 struct WeaponEntry {
     std::string_view listText;
     AttributeMinimums minimums;
-    WeaponOutcome outcome;
+    ChoiceOutcome outcome;
 };
 
 namespace catalogue_rows {
 
 constexpr WeaponEntry fixed(std::string_view text, std::optional<std::int32_t> strength,
                             std::optional<std::int32_t> dexterity, std::string_view code) {
-    return {text, {strength, dexterity}, FixedDamage{code}};
+    return {text, {strength, dexterity}, SetDamageCode{code, {text}}};
 }
 
 constexpr WeaponEntry window(std::string_view text, std::optional<std::int32_t> strength,
                              std::optional<std::int32_t> dexterity, AttackModeWeapon weapon) {
-    return {text, {strength, dexterity}, AttackModeWindowOutcome{weapon}};
+    return {text, {strength, dexterity}, OpenAttackModeWindow{weapon}};
 }
 
 constexpr WeaponEntry notAvailable(std::string_view text) {
-    return {text, {}, NotAvailable{}};
+    return {text, {}, ShowErrorMessage{notAvailableText}};
 }
 
 inline constexpr std::nullopt_t none = std::nullopt;
@@ -131,7 +112,9 @@ inline constexpr std::array<WeaponEntry, 59> weaponCatalogue = [] {
 // First row of the missile weapons that the unfamiliar-weapon list repeats.
 inline constexpr std::size_t firstMissileCatalogueRow = 33;
 
-// The row shown at a list index, or none for an index outside the list (-1: no line).
-const WeaponEntry* catalogueEntryAt(int index);
+// A line of a fighter's weapon list was selected. index is the list's selected index
+// (-1 when none); strength and dexterity are that fighter's Stärke and Geschick.
+// A weapon that is not available tests no minimums and is refused whatever they are.
+ChoiceOutcome chooseFromCatalogue(int index, std::int32_t strength, std::int32_t dexterity);
 
 } // namespace weapons

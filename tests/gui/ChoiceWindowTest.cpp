@@ -2,10 +2,10 @@
 #include "MainWindowTestCase.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
-#include "weapons/AttackModeChoiceWindow.h"
+#include "ui/choices/AttackModeChoiceWindow.h"
+#include "ui/choices/ChoiceWindows.h"
+#include "ui/choices/UntrainedWeaponChoiceWindow.h"
 #include "weapons/AttackModes.h"
-#include "weapons/ChoiceWindows.h"
-#include "weapons/UntrainedWeaponChoiceWindow.h"
 
 #include <QRadioButton>
 #include <QtTest>

@@ -3,9 +3,9 @@
 #include "toolkit/Announcement.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
-#include "weapons/AttackModeChoiceWindow.h"
-#include "weapons/ChoiceWindows.h"
-#include "weapons/UntrainedWeaponChoiceWindow.h"
+#include "ui/choices/AttackModeChoiceWindow.h"
+#include "ui/choices/ChoiceWindows.h"
+#include "ui/choices/UntrainedWeaponChoiceWindow.h"
 
 #include <QAccessible>
 #include <QCheckBox>

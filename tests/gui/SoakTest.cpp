@@ -4,9 +4,9 @@
 #include "ui/FighterPanel.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
-#include "weapons/AttackModeChoiceWindow.h"
-#include "weapons/ChoiceWindows.h"
-#include "weapons/UntrainedWeaponChoiceWindow.h"
+#include "ui/choices/AttackModeChoiceWindow.h"
+#include "ui/choices/ChoiceWindows.h"
+#include "ui/choices/UntrainedWeaponChoiceWindow.h"
 #include "weapons/WeaponCatalogue.h"
 
 #include <QClipboard>
@@ -149,7 +149,7 @@ const std::vector<int>& attackModeRows() {
     static const std::vector<int> rows = [] {
         std::vector<int> found;
         for (std::size_t row = 0; row < weapons::weaponCatalogue.size(); ++row) {
-            if (std::holds_alternative<weapons::AttackModeWindowOutcome>(
+            if (std::holds_alternative<weapons::OpenAttackModeWindow>(
                     weapons::weaponCatalogue[row].outcome)) {
                 found.push_back(static_cast<int>(row));
             }

@@ -2,10 +2,10 @@
 #include "MainWindowTestCase.h"
 #include "ui/Startup.h"
 #include "ui/TForm1.h"
-#include "weapons/AttackModeChoiceWindow.h"
-#include "weapons/ChoiceWindows.h"
+#include "ui/choices/AttackModeChoiceWindow.h"
+#include "ui/choices/ChoiceWindows.h"
+#include "weapons/ChoiceOutcome.h"
 #include "weapons/WeaponCatalogue.h"
-#include "weapons/WindowTexts.h"
 
 #include <QtTest>
 #include <memory>
@@ -68,13 +68,13 @@ class WeaponListTest : public guitest::MainWindowTestCase {
         const weapons::WeaponEntry& entry = weapons::weaponCatalogue[static_cast<std::size_t>(row)];
         markLabels(fighter);
         clickRow(child<QListWidget>(m_window, names.list), row);
-        if (const auto* fixed = std::get_if<weapons::FixedDamage>(&entry.outcome)) {
+        if (const auto* fixed = std::get_if<weapons::SetDamageCode>(&entry.outcome)) {
             QVERIFY2(boxes.boxes().empty(), qPrintable(QString::number(row)));
             QCOMPARE(label(names.damageCode),
                      QString::fromUtf8(fixed->damageCode.data(), fixed->damageCode.size()));
             QCOMPARE(label(names.attackType), QString("normal"));
         } else if (const auto* window =
-                       std::get_if<weapons::AttackModeWindowOutcome>(&entry.outcome)) {
+                       std::get_if<weapons::OpenAttackModeWindow>(&entry.outcome)) {
             QVERIFY(boxes.boxes().empty());
             QVERIFY(labelsUntouched(fighter));
             QVERIFY(
@@ -190,7 +190,7 @@ private slots:
         QCOMPARE(
             label("Label11"),
             QString::fromUtf8(
-                std::get<weapons::FixedDamage>(
+                std::get<weapons::SetDamageCode>(
                     weapons::weaponCatalogue[static_cast<std::size_t>(list->currentRow())].outcome)
                     .damageCode.data()));
     }

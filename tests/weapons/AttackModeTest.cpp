@@ -1,5 +1,4 @@
 #include "DamageText.h"
-#include "weapons/AttackModeSelection.h"
 #include "weapons/AttackModes.h"
 #include "weapons/WeaponCatalogue.h"
 
@@ -12,17 +11,15 @@
 namespace {
 
 using engine::Fighter;
-using weapons::AttackModeConfirmation;
 using weapons::AttackModeWeapon;
+using weapons::ChoiceOutcome;
 
 constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
 
-const AttackModeConfirmation refused =
-    weapons::ShowErrorMessage{weapons::missingAttributesText, "Fehler"};
+const ChoiceOutcome refused = weapons::ShowErrorMessage{weapons::missingAttributesText, "Fehler"};
 
 // The code, and the weapon as the log names it: window title and mode caption.
-AttackModeConfirmation writes(std::string_view code, std::string_view weapon,
-                              std::string_view mode) {
+ChoiceOutcome writes(std::string_view code, std::string_view weapon, std::string_view mode) {
     return weapons::SetDamageCode{code, {weapon, mode}};
 }
 
@@ -52,7 +49,7 @@ TEST(AttackModes, CaptionsEndWithTheirCodeInBothWindows) {
 // The list line names the damages of all modes, so the two must not drift apart.
 TEST(AttackModes, ModesMatchTheDamagesNamedInTheWeaponList) {
     for (const weapons::WeaponEntry& entry : weapons::weaponCatalogue) {
-        const auto* window = std::get_if<weapons::AttackModeWindowOutcome>(&entry.outcome);
+        const auto* window = std::get_if<weapons::OpenAttackModeWindow>(&entry.outcome);
         if (window == nullptr) {
             continue;
         }
@@ -82,7 +79,7 @@ TEST(AttackModes, WindowsNamesTabOrdersAndQuirks) {
         SCOPED_TRACE(std::string(weapon.windowTitle));
         EXPECT_EQ(weapon.windows[0].objectName, "Form" + std::to_string(2 + position));
         EXPECT_EQ(weapon.windows[1].objectName, "Form" + std::to_string(11 + position));
-        for (const weapons::AttackModeWindow& window : weapon.windows) {
+        for (const weapons::ChoiceWindowData& window : weapon.windows) {
             // Every radio button and the OK button exactly once.
             std::vector<std::string> expected{"Button1"};
             for (std::size_t radio = 1; radio <= weapon.modes.size(); ++radio) {
@@ -103,11 +100,11 @@ TEST(AttackModes, WindowsNamesTabOrdersAndQuirks) {
 
 TEST(AttackModeSelection, NoCheckedOrUnknownRadioWritesNothing) {
     EXPECT_EQ(weapons::confirmAttackMode(AttackModeWeapon::Lanze, std::nullopt, 100, 100),
-              AttackModeConfirmation(weapons::NoAction{}));
+              ChoiceOutcome(weapons::NoAction{}));
     EXPECT_EQ(weapons::confirmAttackMode(AttackModeWeapon::Krummsaebel, 2, 100, 100),
-              AttackModeConfirmation(weapons::NoAction{}));
+              ChoiceOutcome(weapons::NoAction{}));
     EXPECT_EQ(weapons::confirmAttackMode(AttackModeWeapon::Krummsaebel, -1, 100, 100),
-              AttackModeConfirmation(weapons::NoAction{}));
+              ChoiceOutcome(weapons::NoAction{}));
 }
 
 TEST(AttackModeSelection, ModesWithoutMinimumsIgnoreTheAttributes) {

@@ -14,7 +14,7 @@ using weapons::UntrainedEntryKind;
 // silently keep the fighter's previous damage.
 TEST(DamageCodeContract, EveryCodeAnyTableWritesIsRolled) {
     for (const weapons::WeaponEntry& entry : weapons::weaponCatalogue) {
-        if (const auto* fixed = std::get_if<weapons::FixedDamage>(&entry.outcome)) {
+        if (const auto* fixed = std::get_if<weapons::SetDamageCode>(&entry.outcome)) {
             EXPECT_TRUE(engine::isRecognisedDamageCode(fixed->damageCode)) << entry.listText;
         }
     }

@@ -1,5 +1,4 @@
 #include "DamageText.h"
-#include "weapons/UntrainedWeaponSelection.h"
 #include "weapons/UntrainedWeapons.h"
 #include "weapons/WeaponCatalogue.h"
 
@@ -11,8 +10,8 @@
 namespace {
 
 using engine::Fighter;
+using weapons::ChoiceOutcome;
 using weapons::UntrainedEntryKind;
-using weapons::UntrainedWeaponConfirmation;
 using weapons::UntrainedWeaponEntry;
 
 constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
@@ -21,15 +20,12 @@ constexpr std::int32_t highest = std::numeric_limits<std::int32_t>::max();
 const std::span<const UntrainedWeaponEntry> improvised = weapons::improvisedWeaponTable;
 const std::span<const UntrainedWeaponEntry> unfamiliar = weapons::unfamiliarWeaponTable;
 
-const UntrainedWeaponConfirmation nothing = weapons::NoAction{};
-const UntrainedWeaponConfirmation notSelectable =
-    weapons::ShowErrorMessage{"Das ist nicht auswählbar", "Fehler"};
-const UntrainedWeaponConfirmation notAvailable =
-    weapons::ShowErrorMessage{weapons::notAvailableText, "Fehler"};
+const ChoiceOutcome nothing = weapons::NoAction{};
+const ChoiceOutcome notSelectable = weapons::ShowErrorMessage{"Das ist nicht auswählbar", "Fehler"};
+const ChoiceOutcome notAvailable = weapons::ShowErrorMessage{weapons::notAvailableText, "Fehler"};
 
 // The code, the attack value, and the list text that names the weapon in the log.
-UntrainedWeaponConfirmation writes(std::string_view code, std::string_view attackValue,
-                                   std::string_view entry) {
+ChoiceOutcome writes(std::string_view code, std::string_view attackValue, std::string_view entry) {
     return weapons::SetUntrainedWeapon{code, attackValue, {entry}};
 }
 
@@ -83,7 +79,7 @@ TEST(UntrainedWeapons, UnfamiliarMissilesEqualTheEndOfTheWeaponList) {
         SCOPED_TRACE(std::string(entry.listText));
         EXPECT_EQ(entry.listText, listed.listText);
         EXPECT_EQ(entry.minimums, listed.minimums);
-        const auto* fixed = std::get_if<weapons::FixedDamage>(&listed.outcome);
+        const auto* fixed = std::get_if<weapons::SetDamageCode>(&listed.outcome);
         EXPECT_EQ(entry.kind == UntrainedEntryKind::Weapon, fixed != nullptr);
         EXPECT_EQ(entry.damageCode, fixed != nullptr ? fixed->damageCode : std::string_view{});
     }
@@ -99,7 +95,7 @@ TEST(UntrainedWeapons, WindowDescriptions) {
     EXPECT_EQ(weapons::improvisedWeaponDialog.table.size(), 18U);
     EXPECT_EQ(weapons::unfamiliarWeaponDialog.table.size(), 34U);
     const auto names = [](const weapons::UntrainedWeaponDialog& dialog, Fighter fighter) {
-        const weapons::UntrainedWeaponWindow& window = dialog.windows[engine::indexOf(fighter)];
+        const weapons::ChoiceWindowData& window = dialog.windows[engine::indexOf(fighter)];
         std::vector<std::string_view> order(window.tabOrder.begin(), window.tabOrder.end());
         order.insert(order.begin(), window.objectName);
         return order;
@@ -165,7 +161,7 @@ TEST(UntrainedWeaponSelection, BrawlingDiffersBetweenTheFighters) {
     for (const std::int32_t strength : {lowest, 0, 1, highest}) {
         EXPECT_EQ(
             weapons::confirmUntrainedWeapon(improvised, Fighter::First, brawling, strength, 0),
-            UntrainedWeaponConfirmation(
+            ChoiceOutcome(
                 weapons::SetUntrainedWeapon{"1W6-4 (Raufen)", std::nullopt, {brawlingText}}));
     }
     const auto second = [&](std::int32_t strength) {

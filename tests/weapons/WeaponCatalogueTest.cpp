@@ -2,7 +2,6 @@
 
 #include "DamageText.h"
 #include "weapons/AttackModes.h"
-#include "weapons/CatalogueSelection.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -11,14 +10,14 @@
 
 namespace {
 
-using weapons::CatalogueChoice;
+using weapons::ChoiceOutcome;
 using weapons::ShowErrorMessage;
 
 constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t highest = std::numeric_limits<std::int32_t>::max();
 
-const CatalogueChoice refused = ShowErrorMessage{weapons::missingAttributesText, "Fehler"};
-const CatalogueChoice notAvailable = ShowErrorMessage{weapons::notAvailableText, "Fehler"};
+const ChoiceOutcome refused = ShowErrorMessage{weapons::missingAttributesText, "Fehler"};
+const ChoiceOutcome notAvailable = ShowErrorMessage{weapons::notAvailableText, "Fehler"};
 
 int indexOf(std::string_view listText) {
     for (std::size_t row = 0; row < weapons::weaponCatalogue.size(); ++row) {
@@ -32,7 +31,7 @@ int indexOf(std::string_view listText) {
 
 // What an accepted row must lead to, worked out from its list text and the attack-mode
 // windows rather than from the outcome the rule reads.
-CatalogueChoice acceptedChoice(const weapons::WeaponEntry& entry) {
+ChoiceOutcome acceptedChoice(const weapons::WeaponEntry& entry) {
     for (const weapons::AttackModeWeaponData& weapon : weapons::attackModeWeapons) {
         if (entry.listText.starts_with(std::string(weapon.windowTitle) + " (")) {
             return weapons::OpenAttackModeWindow{weapon.weapon};
@@ -47,9 +46,9 @@ TEST(WeaponCatalogue, CountsOfEachOutcome) {
     int window = 0;
     int unavailable = 0;
     for (const weapons::WeaponEntry& entry : weapons::weaponCatalogue) {
-        fixed += std::holds_alternative<weapons::FixedDamage>(entry.outcome) ? 1 : 0;
-        window += std::holds_alternative<weapons::AttackModeWindowOutcome>(entry.outcome) ? 1 : 0;
-        unavailable += std::holds_alternative<weapons::NotAvailable>(entry.outcome) ? 1 : 0;
+        fixed += std::holds_alternative<weapons::SetDamageCode>(entry.outcome) ? 1 : 0;
+        window += std::holds_alternative<weapons::OpenAttackModeWindow>(entry.outcome) ? 1 : 0;
+        unavailable += std::holds_alternative<weapons::ShowErrorMessage>(entry.outcome) ? 1 : 0;
     }
     EXPECT_EQ(fixed, 40);
     EXPECT_EQ(window, 9);
@@ -58,13 +57,13 @@ TEST(WeaponCatalogue, CountsOfEachOutcome) {
 
 TEST(WeaponCatalogue, FixedDamageCodeIsTheOutermostParenthesisedText) {
     for (const weapons::WeaponEntry& entry : weapons::weaponCatalogue) {
-        if (const auto* fixed = std::get_if<weapons::FixedDamage>(&entry.outcome)) {
+        if (const auto* fixed = std::get_if<weapons::SetDamageCode>(&entry.outcome)) {
             EXPECT_EQ(fixed->damageCode, weapons_test::closingParenthesised(entry.listText))
                 << entry.listText;
         }
     }
     EXPECT_EQ(weapons::chooseFromCatalogue(indexOf("Skhallanta (2x(2W6-3))"), 70, 90),
-              CatalogueChoice(weapons::SetDamageCode{"2x(2W6-3)", {"Skhallanta (2x(2W6-3))"}}));
+              ChoiceOutcome(weapons::SetDamageCode{"2x(2W6-3)", {"Skhallanta (2x(2W6-3))"}}));
 }
 
 // Each attack-mode weapon is opened by exactly one line, the one that carries its name.
@@ -72,7 +71,7 @@ TEST(WeaponCatalogue, EachAttackModeWeaponHasOneLine) {
     for (const weapons::AttackModeWeaponData& weapon : weapons::attackModeWeapons) {
         int lines = 0;
         for (const weapons::WeaponEntry& entry : weapons::weaponCatalogue) {
-            const auto* window = std::get_if<weapons::AttackModeWindowOutcome>(&entry.outcome);
+            const auto* window = std::get_if<weapons::OpenAttackModeWindow>(&entry.outcome);
             if (window != nullptr && window->weapon == weapon.weapon) {
                 ++lines;
                 EXPECT_TRUE(entry.listText.starts_with(std::string(weapon.windowTitle) + " ("))
@@ -87,7 +86,7 @@ TEST(CatalogueSelection, EveryRowAtItsMinimumsAndOneBelow) {
     for (int row = 0; row < static_cast<int>(weapons::weaponCatalogue.size()); ++row) {
         const weapons::WeaponEntry& entry = weapons::weaponCatalogue[static_cast<std::size_t>(row)];
         SCOPED_TRACE(std::string(entry.listText));
-        if (std::holds_alternative<weapons::NotAvailable>(entry.outcome)) {
+        if (std::holds_alternative<weapons::ShowErrorMessage>(entry.outcome)) {
             EXPECT_EQ(weapons::chooseFromCatalogue(row, highest, highest), notAvailable);
             EXPECT_EQ(weapons::chooseFromCatalogue(row, lowest, lowest), notAvailable);
             continue;
@@ -128,19 +127,19 @@ TEST(CatalogueSelection, ZeroAndNegativeAttributes) {
             EXPECT_EQ(weapons::chooseFromCatalogue(row, -5, highest), refused);
         }
     }
-    EXPECT_EQ(weapons::chooseFromCatalogue(indexOf("Anderthalbhänder (1W6+2/1W6+1)"), 0, 0),
-              CatalogueChoice(
-                  weapons::OpenAttackModeWindow{weapons::AttackModeWeapon::Anderthalbhaender}));
+    EXPECT_EQ(
+        weapons::chooseFromCatalogue(indexOf("Anderthalbhänder (1W6+2/1W6+1)"), 0, 0),
+        ChoiceOutcome(weapons::OpenAttackModeWindow{weapons::AttackModeWeapon::Anderthalbhaender}));
     EXPECT_EQ(weapons::chooseFromCatalogue(indexOf("Dolch (1W6-1)"), 0, 1),
-              CatalogueChoice(weapons::SetDamageCode{"1W6-1", {"Dolch (1W6-1)"}}));
+              ChoiceOutcome(weapons::SetDamageCode{"1W6-1", {"Dolch (1W6-1)"}}));
     EXPECT_EQ(weapons::chooseFromCatalogue(indexOf("Keule (1W6-1)"), 1, 0),
-              CatalogueChoice(weapons::SetDamageCode{"1W6-1", {"Keule (1W6-1)"}}));
+              ChoiceOutcome(weapons::SetDamageCode{"1W6-1", {"Keule (1W6-1)"}}));
 }
 
 TEST(CatalogueSelection, FuchtelBoundaries) {
     const int fuchtel = indexOf("Fuchtel (1W6+1)");
     EXPECT_EQ(weapons::chooseFromCatalogue(fuchtel, 61, 31),
-              CatalogueChoice(weapons::SetDamageCode{"1W6+1", {"Fuchtel (1W6+1)"}}));
+              ChoiceOutcome(weapons::SetDamageCode{"1W6+1", {"Fuchtel (1W6+1)"}}));
     EXPECT_EQ(weapons::chooseFromCatalogue(fuchtel, 60, 31), refused);
     EXPECT_EQ(weapons::chooseFromCatalogue(fuchtel, 61, 30), refused);
 }
@@ -148,7 +147,7 @@ TEST(CatalogueSelection, FuchtelBoundaries) {
 TEST(CatalogueSelection, IndexOutsideTheListDoesNothing) {
     for (const int index :
          {-1, 59, 1000, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
-        EXPECT_EQ(weapons::chooseFromCatalogue(index, 70, 70), CatalogueChoice(weapons::NoAction{}))
+        EXPECT_EQ(weapons::chooseFromCatalogue(index, 70, 70), ChoiceOutcome(weapons::NoAction{}))
             << index;
     }
 }

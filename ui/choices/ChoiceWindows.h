@@ -1,7 +1,8 @@
 #pragma once
 
-#include "AttackModeWeapon.h"
+#include "ChoiceExecutor.h"
 #include "engine/Fighter.h"
+#include "weapons/AttackModes.h"
 
 #include <array>
 #include <vector>
@@ -22,15 +23,24 @@ class WeaponTarget;
 class ChoiceWindows {
 public:
     ChoiceWindows(QWidget* mainWindow, WeaponTarget& target);
+    // The windows' executors open the attack-mode windows held here.
+    ChoiceWindows(const ChoiceWindows&) = delete;
+    ChoiceWindows& operator=(const ChoiceWindows&) = delete;
 
     AttackModeChoiceWindow& attackModeWindow(AttackModeWeapon weapon, engine::Fighter fighter);
     UntrainedWeaponChoiceWindow& improvisedWindow(engine::Fighter fighter);
     UntrainedWeaponChoiceWindow& unfamiliarWindow(engine::Fighter fighter);
+    // Carries out a choice made for the fighter; it opens the attack-mode windows held here.
+    const ChoiceExecutor& executor(engine::Fighter fighter) const;
 
     // All 22 in creation order.
     const std::vector<ChoiceWindow*>& all() const { return m_all; }
 
 private:
+    ChoiceExecutor executorFor(engine::Fighter fighter, WeaponTarget& target);
+
+    // Indexed by engine::indexOf(fighter).
+    std::array<ChoiceExecutor, 2> m_executors;
     std::array<std::array<AttackModeChoiceWindow*, 9>, 2> m_attackModes{};
     std::array<UntrainedWeaponChoiceWindow*, 2> m_improvised{};
     std::array<UntrainedWeaponChoiceWindow*, 2> m_unfamiliar{};

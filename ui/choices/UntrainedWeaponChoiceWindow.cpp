@@ -1,11 +1,10 @@
 #include "UntrainedWeaponChoiceWindow.h"
 
-#include "CarryOut.h"
-#include "RequirementHints.h"
-#include "UntrainedWeaponSelection.h"
-#include "WeaponTarget.h"
+#include "ChoiceExecutor.h"
 #include "toolkit/ItemHints.h"
 #include "toolkit/QtText.h"
+#include "weapons/RequirementHints.h"
+#include "weapons/WeaponTarget.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -15,11 +14,11 @@ namespace weapons {
 UntrainedWeaponChoiceWindow::UntrainedWeaponChoiceWindow(QWidget* mainWindow,
                                                          const UntrainedWeaponDialog& dialog,
                                                          engine::Fighter fighter,
-                                                         WeaponTarget& target)
-    : ChoiceWindow(mainWindow, dialog.windows[engine::indexOf(fighter)].objectName,
-                   dialog.windowTitle, untrainedWeaponQuestion, fighter, true,
-                   Placement::CentredOnScreen),
-      m_dialog(dialog), m_fighter(fighter), m_target(target) {
+                                                         WeaponTarget& target,
+                                                         const ChoiceExecutor& executor)
+    : ChoiceWindow(mainWindow, dialog.windows[engine::indexOf(fighter)], dialog.windowTitle,
+                   untrainedWeaponQuestion, fighter),
+      m_dialog(dialog), m_fighter(fighter), m_target(target), m_executor(executor) {
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -33,8 +32,8 @@ UntrainedWeaponChoiceWindow::UntrainedWeaponChoiceWindow(QWidget* mainWindow,
     m_list->setAccessibleName(toolkit::toQString(dialog.windowTitle) + QStringLiteral(", ") +
                               fighterLine(fighter));
     m_list->setMinimumSize(193, 73);
-    choicesLayout()->addWidget(m_list);
-    setTabOrderByName(dialog.windows[engine::indexOf(fighter)].tabOrder);
+    addChoice(m_list);
+    applyTabOrder();
 }
 
 int UntrainedWeaponChoiceWindow::selectedRow() const {
@@ -43,13 +42,13 @@ int UntrainedWeaponChoiceWindow::selectedRow() const {
 }
 
 void UntrainedWeaponChoiceWindow::Button1Click() {
-    UntrainedWeaponConfirmation outcome =
+    ChoiceOutcome outcome =
         confirmUntrainedWeapon(m_dialog.table, m_fighter, selectedRow(),
                                m_target.strength(m_fighter), m_target.dexterity(m_fighter));
     if (auto* chosen = std::get_if<SetUntrainedWeapon>(&outcome)) {
         chosen->weapon.window = m_dialog.windowTitle;
     }
-    ChoiceExecutor(m_fighter, m_target).carryOut(outcome);
+    m_executor.carryOut(outcome);
 }
 
 } // namespace weapons

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "ChoiceWindow.h"
-#include "UntrainedWeapons.h"
 #include "engine/Fighter.h"
+#include "weapons/UntrainedWeapons.h"
 
 class QListWidget;
 
 namespace weapons {
 
+class ChoiceExecutor;
 class WeaponTarget;
 
 // "Welche Waffe?": the improvised or the unfamiliar weapons of one fighter in a list.
@@ -16,7 +17,8 @@ class UntrainedWeaponChoiceWindow : public ChoiceWindow {
     Q_OBJECT
 public:
     UntrainedWeaponChoiceWindow(QWidget* mainWindow, const UntrainedWeaponDialog& dialog,
-                                engine::Fighter fighter, WeaponTarget& target);
+                                engine::Fighter fighter, WeaponTarget& target,
+                                const ChoiceExecutor& executor);
 
     engine::Fighter fighter() const { return m_fighter; }
     QListWidget* list() const { return m_list; }
@@ -31,6 +33,7 @@ private:
     const UntrainedWeaponDialog& m_dialog;
     engine::Fighter m_fighter;
     WeaponTarget& m_target;
+    const ChoiceExecutor& m_executor;
     QListWidget* m_list = nullptr;
 };
 

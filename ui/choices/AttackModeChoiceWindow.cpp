@@ -1,11 +1,10 @@
 #include "AttackModeChoiceWindow.h"
 
-#include "AttackModeSelection.h"
-#include "AttackModes.h"
-#include "CarryOut.h"
-#include "RequirementHints.h"
-#include "WeaponTarget.h"
+#include "ChoiceExecutor.h"
 #include "toolkit/QtText.h"
+#include "weapons/AttackModes.h"
+#include "weapons/RequirementHints.h"
+#include "weapons/WeaponTarget.h"
 
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -13,14 +12,11 @@
 namespace weapons {
 
 AttackModeChoiceWindow::AttackModeChoiceWindow(QWidget* mainWindow, AttackModeWeapon weapon,
-                                               engine::Fighter fighter, WeaponTarget& target)
-    : ChoiceWindow(mainWindow, attackModeWindow(weapon, fighter).objectName,
-                   attackModeWeaponData(weapon).windowTitle, attackModeQuestion, fighter,
-                   attackModeWindow(weapon, fighter).hasTitleBarButtons,
-                   attackModeWindow(weapon, fighter).centredOnMainWindow
-                       ? Placement::CentredOnMainWindow
-                       : Placement::CentredOnScreen),
-      m_weapon(weapon), m_fighter(fighter), m_target(target) {
+                                               engine::Fighter fighter, WeaponTarget& target,
+                                               const ChoiceExecutor& executor)
+    : ChoiceWindow(mainWindow, attackModeWindow(weapon, fighter),
+                   attackModeWeaponData(weapon).windowTitle, attackModeQuestion, fighter),
+      m_weapon(weapon), m_fighter(fighter), m_target(target), m_executor(executor) {
     int number = 1;
     for (const AttackModeOption& mode : attackModeWeaponData(weapon).modes) {
         auto* radio = new QRadioButton(toolkit::toQString(captionFor(mode, fighter)), this);
@@ -28,11 +24,11 @@ AttackModeChoiceWindow::AttackModeChoiceWindow(QWidget* mainWindow, AttackModeWe
         if (mode.minimums.strength || mode.minimums.dexterity) {
             radio->setToolTip(toolkit::toQString(minimumsHint(mode.minimums)));
         }
-        choicesLayout()->addWidget(radio);
+        addChoice(radio);
         m_modes.push_back(radio);
     }
     choicesLayout()->addStretch(1);
-    setTabOrderByName(attackModeWindow(weapon, fighter).tabOrder);
+    applyTabOrder();
 }
 
 std::optional<int> AttackModeChoiceWindow::checkedMode() const {
@@ -45,9 +41,8 @@ std::optional<int> AttackModeChoiceWindow::checkedMode() const {
 }
 
 void AttackModeChoiceWindow::Button1Click() {
-    ChoiceExecutor(m_fighter, m_target)
-        .carryOut(confirmAttackMode(m_weapon, checkedMode(), m_target.strength(m_fighter),
-                                    m_target.dexterity(m_fighter)));
+    m_executor.carryOut(confirmAttackMode(m_weapon, checkedMode(), m_target.strength(m_fighter),
+                                          m_target.dexterity(m_fighter)));
 }
 
 } // namespace weapons

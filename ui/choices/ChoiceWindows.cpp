@@ -1,29 +1,39 @@
 #include "ChoiceWindows.h"
 
 #include "AttackModeChoiceWindow.h"
-#include "AttackModes.h"
 #include "UntrainedWeaponChoiceWindow.h"
 
 namespace weapons {
 
-ChoiceWindows::ChoiceWindows(QWidget* mainWindow, WeaponTarget& target) {
+ChoiceWindows::ChoiceWindows(QWidget* mainWindow, WeaponTarget& target)
+    : m_executors{executorFor(engine::Fighter::First, target),
+                  executorFor(engine::Fighter::Second, target)} {
     for (const engine::Fighter fighter : engine::bothFighters) {
         for (const AttackModeWeaponData& data : attackModeWeapons) {
-            auto* window = new AttackModeChoiceWindow(mainWindow, data.weapon, fighter, target);
+            auto* window = new AttackModeChoiceWindow(mainWindow, data.weapon, fighter, target,
+                                                      m_executors[engine::indexOf(fighter)]);
             m_attackModes[engine::indexOf(fighter)][static_cast<std::size_t>(data.weapon)] = window;
             m_all.push_back(window);
         }
     }
     for (const engine::Fighter fighter : engine::bothFighters) {
         m_improvised[engine::indexOf(fighter)] =
-            new UntrainedWeaponChoiceWindow(mainWindow, improvisedWeaponDialog, fighter, target);
+            new UntrainedWeaponChoiceWindow(mainWindow, improvisedWeaponDialog, fighter, target,
+                                            m_executors[engine::indexOf(fighter)]);
         m_all.push_back(m_improvised[engine::indexOf(fighter)]);
     }
     for (const engine::Fighter fighter : engine::bothFighters) {
         m_unfamiliar[engine::indexOf(fighter)] =
-            new UntrainedWeaponChoiceWindow(mainWindow, unfamiliarWeaponDialog, fighter, target);
+            new UntrainedWeaponChoiceWindow(mainWindow, unfamiliarWeaponDialog, fighter, target,
+                                            m_executors[engine::indexOf(fighter)]);
         m_all.push_back(m_unfamiliar[engine::indexOf(fighter)]);
     }
+}
+
+ChoiceExecutor ChoiceWindows::executorFor(engine::Fighter fighter, WeaponTarget& target) {
+    return ChoiceExecutor(fighter, target, [this, fighter](AttackModeWeapon weapon) {
+        attackModeWindow(weapon, fighter).showAndRaise();
+    });
 }
 
 AttackModeChoiceWindow& ChoiceWindows::attackModeWindow(AttackModeWeapon weapon,
@@ -37,6 +47,10 @@ UntrainedWeaponChoiceWindow& ChoiceWindows::improvisedWindow(engine::Fighter fig
 
 UntrainedWeaponChoiceWindow& ChoiceWindows::unfamiliarWindow(engine::Fighter fighter) {
     return *m_unfamiliar[engine::indexOf(fighter)];
+}
+
+const ChoiceExecutor& ChoiceWindows::executor(engine::Fighter fighter) const {
+    return m_executors[engine::indexOf(fighter)];
 }
 
 } // namespace weapons

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "ChoiceOutcome.h"
-#include "WeaponTarget.h"
 #include "engine/Fighter.h"
+#include "weapons/ChoiceOutcome.h"
+#include "weapons/WeaponTarget.h"
 
 #include <functional>
-#include <variant>
+#include <optional>
+#include <string_view>
 
 namespace weapons {
 
@@ -13,9 +14,12 @@ namespace weapons {
 // DamageCode first, then the attack value where there is one, then the attack type.
 class ChoiceExecutor {
 public:
+    // Shows the fighter's window of an attack-mode weapon.
     using WindowOpener = std::function<void(AttackModeWeapon)>;
 
-    ChoiceExecutor(engine::Fighter fighter, WeaponTarget& target, WindowOpener openWindow = {});
+    ChoiceExecutor(engine::Fighter fighter, WeaponTarget& target, WindowOpener openWindow);
+
+    void carryOut(const ChoiceOutcome& outcome) const;
 
     void operator()(const NoAction&) const {}
     void operator()(const ShowErrorMessage& message) const;
@@ -23,11 +27,10 @@ public:
     void operator()(const SetUntrainedWeapon& choice) const;
     void operator()(const OpenAttackModeWindow& open) const;
 
-    template <typename... Outcomes> void carryOut(const std::variant<Outcomes...>& outcome) const {
-        std::visit(*this, outcome);
-    }
-
 private:
+    void writeWeapon(const ChosenWeapon& weapon, std::string_view damageCode,
+                     std::optional<std::string_view> attackValue) const;
+
     engine::Fighter m_fighter;
     WeaponTarget& m_target;
     WindowOpener m_openWindow;

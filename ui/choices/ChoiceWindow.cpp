@@ -1,6 +1,5 @@
 #include "ChoiceWindow.h"
 
-#include "WindowTexts.h"
 #include "toolkit/HandlerGuard.h"
 #include "toolkit/QtText.h"
 
@@ -14,17 +13,16 @@
 
 namespace weapons {
 
-ChoiceWindow::ChoiceWindow(QWidget* mainWindow, std::string_view objectName, std::string_view title,
-                           std::string_view question, engine::Fighter fighter, bool hasCloseBox,
-                           Placement placement)
-    : QWidget(mainWindow, Qt::Dialog), m_mainWindow(mainWindow), m_hasCloseBox(hasCloseBox),
-      m_placement(placement) {
-    setObjectName(toolkit::toQString(objectName));
+ChoiceWindow::ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window,
+                           std::string_view title, std::string_view question,
+                           engine::Fighter fighter)
+    : QWidget(mainWindow, Qt::Dialog), m_mainWindow(mainWindow), m_window(window) {
+    setObjectName(toolkit::toQString(window.objectName));
     setWindowTitle(toolkit::toQString(title));
     setAccessibleName(windowTitle() + QStringLiteral(", ") + fighterLine(fighter));
     // A dialog, not a plain window: only dialogs are transient for their main window.
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (hasCloseBox) {
+    if (window.hasTitleBarButtons) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     }
     setWindowFlags(flags);
@@ -38,11 +36,12 @@ ChoiceWindow::ChoiceWindow(QWidget* mainWindow, std::string_view objectName, std
     layout->addWidget(fighterLabel, 0, Qt::AlignHCenter);
     m_choices = new QVBoxLayout;
     layout->addLayout(m_choices, 1);
-    m_okButton = new QPushButton(toolkit::toQString(okButtonCaption), this);
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("Button1"));
     m_okButton->setDefault(true);
     m_okButton->setMinimumWidth(75);
     layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
+    m_controls.push_back(m_okButton);
     connect(m_okButton, &QPushButton::clicked, this, [this] {
         toolkit::guarded([this] {
             // Hidden afterwards whatever happened, also after an error.
@@ -75,7 +74,7 @@ void ChoiceWindow::place() {
     adjustSize();
     resize(size().expandedTo(QSize(300, 200)));
     QRect around;
-    if (m_placement == Placement::CentredOnMainWindow && m_mainWindow != nullptr) {
+    if (m_window.centredOnMainWindow && m_mainWindow != nullptr) {
         around = m_mainWindow->frameGeometry();
     } else if (QScreen* current = screen()) {
         around = current->availableGeometry();
@@ -89,7 +88,7 @@ void ChoiceWindow::place() {
 
 void ChoiceWindow::closeEvent(QCloseEvent* event) {
     // A window without a close box is left only through "OK".
-    if (!m_hasCloseBox && event->spontaneous()) {
+    if (!m_window.hasTitleBarButtons && event->spontaneous()) {
         event->ignore();
         return;
     }
@@ -101,11 +100,41 @@ void ChoiceWindow::keyPressEvent(QKeyEvent* event) {
         m_okButton->click();
         return;
     }
-    if (event->key() == Qt::Key_Escape && m_hasCloseBox) {
+    if (event->key() == Qt::Key_Escape && m_window.hasTitleBarButtons) {
         hide();
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void ChoiceWindow::addChoice(QWidget* control) {
+    m_choices->addWidget(control);
+    m_controls.push_back(control);
+}
+
+QWidget* ChoiceWindow::controlNamed(std::string_view name) const {
+    const QString wanted = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    for (QWidget* control : m_controls) {
+        if (control->objectName() == wanted) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+void ChoiceWindow::applyTabOrder() {
+    QWidget* previous = nullptr;
+    for (const std::string_view name : m_window.tabOrder) {
+        QWidget* control = controlNamed(name);
+        Q_ASSERT(control != nullptr);
+        if (control == nullptr) {
+            continue;
+        }
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, control);
+        }
+        previous = control;
+    }
 }
 
 } // namespace weapons

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "engine/Fighter.h"
+#include "weapons/WeaponTableParts.h"
 
 #include <QWidget>
 #include <string_view>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -18,11 +20,9 @@ namespace weapons {
 class ChoiceWindow : public QWidget {
     Q_OBJECT
 public:
-    enum class Placement { CentredOnScreen, CentredOnMainWindow };
-
-    ChoiceWindow(QWidget* mainWindow, std::string_view objectName, std::string_view title,
-                 std::string_view question, engine::Fighter fighter, bool hasCloseBox,
-                 Placement placement);
+    // window names the window, its tab order and its frame.
+    ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window, std::string_view title,
+                 std::string_view question, engine::Fighter fighter);
 
     // "für Kämpfer 2": under the question, so that the twin windows of the two fighters,
     // which open at the same place with the same title, can be told apart.
@@ -35,8 +35,10 @@ public:
 
 protected:
     QVBoxLayout* choicesLayout() const { return m_choices; }
-    // Sets the tab order from control names ("RadioButton1", "Button1", …).
-    template <typename Names> void setTabOrderByName(const Names& names);
+    // Adds a choice control under the question; the window data's tab order names it.
+    void addChoice(QWidget* control);
+    // Sets the tab order the window data names; called once the choices are in place.
+    void applyTabOrder();
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -45,29 +47,16 @@ protected:
 
 private:
     void place();
+    QWidget* controlNamed(std::string_view name) const;
 
     QWidget* m_mainWindow;
+    const ChoiceWindowData& m_window;
     QLabel* m_question = nullptr;
     QVBoxLayout* m_choices = nullptr;
     QPushButton* m_okButton = nullptr;
-    bool m_hasCloseBox;
-    Placement m_placement;
+    // "OK" and the choices, the controls the tab order names.
+    std::vector<QWidget*> m_controls;
     bool m_placed = false;
 };
-
-template <typename Names> void ChoiceWindow::setTabOrderByName(const Names& names) {
-    QWidget* previous = nullptr;
-    for (const std::string_view name : names) {
-        auto* widget = findChild<QWidget*>(
-            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        if (widget == nullptr) {
-            continue;
-        }
-        if (previous != nullptr) {
-            QWidget::setTabOrder(previous, widget);
-        }
-        previous = widget;
-    }
-}
 
 } // namespace weapons

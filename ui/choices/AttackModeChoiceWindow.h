@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AttackModeWeapon.h"
 #include "ChoiceWindow.h"
 #include "engine/Fighter.h"
+#include "weapons/AttackModes.h"
 
 #include <optional>
 #include <vector>
@@ -11,6 +11,7 @@ class QRadioButton;
 
 namespace weapons {
 
+class ChoiceExecutor;
 class WeaponTarget;
 
 // "Welche Angriffsart?": one radio button per attack mode of a weapon. All eighteen
@@ -18,8 +19,9 @@ class WeaponTarget;
 class AttackModeChoiceWindow : public ChoiceWindow {
     Q_OBJECT
 public:
+    // executor carries out the choices of this fighter.
     AttackModeChoiceWindow(QWidget* mainWindow, AttackModeWeapon weapon, engine::Fighter fighter,
-                           WeaponTarget& target);
+                           WeaponTarget& target, const ChoiceExecutor& executor);
 
     AttackModeWeapon weapon() const { return m_weapon; }
     engine::Fighter fighter() const { return m_fighter; }
@@ -33,6 +35,7 @@ private:
     AttackModeWeapon m_weapon;
     engine::Fighter m_fighter;
     WeaponTarget& m_target;
+    const ChoiceExecutor& m_executor;
     std::vector<QRadioButton*> m_modes;
 };
 
