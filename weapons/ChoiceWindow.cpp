@@ -1,7 +1,7 @@
 #include "ChoiceWindow.h"
 
 #include "WindowTexts.h"
-#include "toolkit/HandlerGuard.h"
+#include "toolkit/Guarded.h"
 #include "toolkit/QtText.h"
 
 #include <QCloseEvent>
@@ -57,8 +57,7 @@ ChoiceWindow::ChoiceWindow(QWidget* mainWindow, std::string_view objectName, std
 }
 
 QString ChoiceWindow::fighterLine(engine::Fighter fighter) {
-    return fighter == engine::Fighter::First ? QStringLiteral("für Kämpfer 1")
-                                             : QStringLiteral("für Kämpfer 2");
+    return QStringLiteral("für ") + toolkit::toQString(engine::fighterName(fighter));
 }
 
 void ChoiceWindow::showAndRaise() {

@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
 #include "engine/DiceGenerator.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 #include "weapons/AttackModeChoiceWindow.h"
 #include "weapons/AttackModes.h"

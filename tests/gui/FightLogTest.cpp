@@ -4,7 +4,7 @@
 #include "MainWindowTestCase.h"
 #include "toolkit/QtText.h"
 #include "ui/FightChart.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 
 #include <QClipboard>

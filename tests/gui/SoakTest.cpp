@@ -2,7 +2,7 @@
 #include "SoakText.h"
 #include "engine/DamageTable.h"
 #include "ui/FighterPanel.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 #include "weapons/AttackModeChoiceWindow.h"
 #include "weapons/ChoiceWindows.h"

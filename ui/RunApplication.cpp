@@ -1,0 +1,28 @@
+#include "RunApplication.h"
+
+#include "ApplicationWindows.h"
+#include "TForm1.h"
+#include "toolkit/Guarded.h"
+#include "toolkit/QtTranslations.h"
+#include "toolkit/SafeApplication.h"
+
+#include <QIcon>
+
+namespace ui {
+
+int runApplication(int& argc, char** argv) {
+    toolkit::SafeApplication application(argc, argv);
+    toolkit::installGermanQtTexts();
+    // Desktops match the window to its launcher entry by this id (Wayland) and show the
+    // die in the task bar; the icon comes from the compiled-in resources.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TORVENN_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" TORVENN_APP_ID "-256.png")));
+    toolkit::guarded([] {
+        ApplicationWindows windows;
+        windows.form1().showMaximized();
+        QApplication::exec();
+    });
+    return 0;
+}
+
+} // namespace ui
