@@ -113,7 +113,8 @@ void guiRoundPaintedAt(benchmark::State& state) {
     startEndlessFight(window, atRound - 1);
 
     for (auto _ : state) {
-        if (windows.fightController().combatState().roundNumber >= atRound - 1 + timedRoundsPerFight) {
+        if (windows.fightController().combatState().roundNumber >=
+            atRound - 1 + timedRoundsPerFight) {
             state.PauseTiming();
             startEndlessFight(window, atRound - 1);
             state.ResumeTiming();

@@ -154,8 +154,7 @@ void announceEndOfFight(const RoundReport& report, RoundWindow& window) {
     for (const Fighter fighter : bothFighters) {
         if (report.hasLost[indexOf(fighter)]) {
             window.disableRoundButton();
-            window.showMessageBox(std::string(fighterName(fighter)) + " hat verloren",
-                                  "Kampfende");
+            window.showMessageBox(std::string(fighterName(fighter)) + " hat verloren", "Kampfende");
         }
     }
 }

@@ -17,8 +17,7 @@ std::unique_ptr<TForm1> createMainWindow() {
 } // namespace
 
 ApplicationWindows::ApplicationWindows()
-    : m_form1(createMainWindow()), m_fightController(std::make_unique<FightController>(*m_form1)) {
-}
+    : m_form1(createMainWindow()), m_fightController(std::make_unique<FightController>(*m_form1)) {}
 
 ApplicationWindows::~ApplicationWindows() = default;
 

@@ -27,7 +27,8 @@ public:
 
 private:
     std::unique_ptr<TForm1> m_form1;
-    // Creates the choice windows; goes before the main window.
+    // Creates the choice windows. Destroyed before the main window, so that no control
+    // reaches it on the way out.
     std::unique_ptr<FightController> m_fightController;
 };
 

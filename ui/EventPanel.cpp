@@ -17,15 +17,16 @@ namespace ui {
 namespace {
 
 using engine::Fighter;
+using engine::FighterControls;
 
-// One value column. Its labels are either the round's own (named by the engine) or
-// named in the fighter's table here.
+// One value column. Its labels are either the round's own, named by the engine, or
+// named in the fighter's table of control names; exactly one of the two is set.
 struct Column {
     const char* heading;
     const char* headingText;
     EventValue value;
-    engine::PanelLabel engine::FighterControls::*roundLabel; // nullptr: one of ownLabel's
-    const char* FighterControlNames::*ownLabel;              // nullptr: a round label
+    engine::PanelLabel FighterControls::*roundLabel;
+    const char* FighterControlNames::*ownLabel;
     // What a screen reader says of the value, after the fighter.
     const char* spokenName;
     const char* description;
@@ -35,8 +36,6 @@ struct Block {
     std::size_t rowCaption; // in FighterControlNames::eventRowCaptions
     std::vector<Column> columns;
 };
-
-using engine::FighterControls;
 
 const std::array<Block, 4>& blocks() {
     static const std::array<Block, 4> table{{
@@ -61,14 +60,13 @@ const std::array<Block, 4>& blocks() {
          {{"Label55", "Erfolgswert Abwehr:", EventValue::DefenceSkill,
            &FighterControls::defenceSkill, nullptr, "Erfolgswert Abwehr",
            "Abwehrwert, zu dem der Abwehrwurf addiert wird"},
-          {"Label56", "gewürfelt:", EventValue::DefenceRoll, &FighterControls::defenceRoll,
-           nullptr, "Abwehr gewürfelt", "Abwehrwurf dieser Runde mit dem W20"},
+          {"Label56", "gewürfelt:", EventValue::DefenceRoll, &FighterControls::defenceRoll, nullptr,
+           "Abwehr gewürfelt", "Abwehrwurf dieser Runde mit dem W20"},
           {"Label57", "gesamt:", EventValue::DefenceTotal, &FighterControls::defenceTotal, nullptr,
            "Abwehr gesamt", "Abwehrwert plus Abwehrwurf"}}},
         {3,
          {{"Label67", "RK:", EventValue::Armour, nullptr, &FighterControlNames::armour,
-           "Rüstungsschutz",
-           "Rüstungsschutz, der vom Schaden an den Lebenspunkten abgezogen wird"},
+           "Rüstungsschutz", "Rüstungsschutz, der vom Schaden an den Lebenspunkten abgezogen wird"},
           {"Label68", "St:", EventValue::Strength, nullptr, &FighterControlNames::strength,
            "Stärke", "Stärke des Kämpfers"},
           {"Label69", "Gs:", EventValue::Dexterity, nullptr, &FighterControlNames::dexterity,
@@ -124,9 +122,10 @@ EventPanel::EventPanel(PanelLabels& panelLabels, QWidget* parent)
             grid->addWidget(namedLabel(c.heading, QString::fromUtf8(c.headingText), this), row,
                             column + 1);
             for (const Fighter fighter : engine::bothFighters) {
-                QLabel* value = valueLabel(
-                    QStringLiteral("%1, %2").arg(fighterText(fighter), QString::fromUtf8(c.spokenName)),
-                    this);
+                QLabel* value =
+                    valueLabel(QStringLiteral("%1, %2").arg(fighterText(fighter),
+                                                            QString::fromUtf8(c.spokenName)),
+                               this);
                 if (c.roundLabel != nullptr) {
                     panelLabels.add(engine::controlsOf(fighter).*c.roundLabel, value);
                 } else {
@@ -162,9 +161,9 @@ EventPanel::EventPanel(PanelLabels& panelLabels, QWidget* parent)
                       spare);
         grid->setColumnStretch(spare, 1);
     }
-    m_roundLine = panelLabels.add(
-        engine::PanelLabel::Label64,
-        new toolkit::ValueLabel(QStringLiteral("Runde"), initialRoundLine(), this));
+    m_roundLine =
+        panelLabels.add(engine::PanelLabel::Label64,
+                        new toolkit::ValueLabel(QStringLiteral("Runde"), initialRoundLine(), this));
     m_roundLine->setAccessibleDescription(QStringLiteral("Die Runde des laufenden Kampfes"));
     blockColumn->addWidget(m_roundLine);
 }

@@ -33,9 +33,8 @@ template <typename TextOfRow> void fillValueFields(TForm1& window, TextOfRow tex
 } // namespace
 
 void fillStandardValues(TForm1& window) {
-    fillValueFields(window, [](std::size_t row) {
-        return QString::fromLatin1(valueRows[row].standardValue);
-    });
+    fillValueFields(
+        window, [](std::size_t row) { return QString::fromLatin1(valueRows[row].standardValue); });
 }
 
 void resetFightDisplay(TForm1& window) {

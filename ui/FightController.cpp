@@ -57,13 +57,10 @@ void FightController::connectCommands() {
     connectHandler(m_form.quitItem(), &QAction::triggered, &FightController::Ende1Click);
     connectHandler(m_form.defectListItem(), &QAction::triggered,
                    &FightController::berdiesesProgramm1Click);
-    connectHandler(m_form.changeListItem(), &QAction::triggered,
-                   &FightController::Copyright1Click);
-    connectHandler(m_form.copyrightItem(), &QAction::triggered,
-                   &FightController::Copyright3Click);
+    connectHandler(m_form.changeListItem(), &QAction::triggered, &FightController::Copyright1Click);
+    connectHandler(m_form.copyrightItem(), &QAction::triggered, &FightController::Copyright3Click);
     connectHandler(m_form.roundButton(), &QPushButton::clicked, &FightController::Button1Click);
-    connectHandler(m_form.standardButton(), &QPushButton::clicked,
-                   &FightController::Button2Click);
+    connectHandler(m_form.standardButton(), &QPushButton::clicked, &FightController::Button2Click);
     connectHandler(m_form.endButton(), &QPushButton::clicked, &FightController::Button4Click);
 }
 
@@ -83,12 +80,10 @@ void FightController::connectFighterInputs(Fighter fighter) {
             [this, fighter] { toolkit::guarded([&] { UnfamiliarButtonClick(fighter); }); });
     for (QComboBox* box : {panel.armourClassBox, panel.protectionBox}) {
         // A pick from the list and an edit of the text part both count as a change.
-        connect(box, &QComboBox::currentIndexChanged, this, [this, fighter, box] {
-            toolkit::guarded([&] { ArmourBoxChange(fighter, box); });
-        });
-        connect(box, &QComboBox::editTextChanged, this, [this, fighter, box] {
-            toolkit::guarded([&] { ArmourBoxChange(fighter, box); });
-        });
+        connect(box, &QComboBox::currentIndexChanged, this,
+                [this, fighter, box] { toolkit::guarded([&] { ArmourBoxChange(fighter, box); }); });
+        connect(box, &QComboBox::editTextChanged, this,
+                [this, fighter, box] { toolkit::guarded([&] { ArmourBoxChange(fighter, box); }); });
     }
     connect(panel.alternativeArmour, &QCheckBox::toggled, this,
             [this, fighter] { toolkit::guarded([&] { AlternativeArmourClick(fighter); }); });

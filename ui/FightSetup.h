@@ -27,7 +27,7 @@ struct FighterSetup {
 using FightSetup = std::array<FighterSetup, 2>;
 
 // Rows of valueRows whose labels a round rewrites from its results.
-inline constexpr std::size_t lifePointsRow = 0;
-inline constexpr std::size_t endurancePointsRow = 1;
+inline constexpr std::size_t lifePointsRow = rowShownIn(EventValue::LifePoints);
+inline constexpr std::size_t endurancePointsRow = rowShownIn(EventValue::EndurancePoints);
 
 } // namespace ui

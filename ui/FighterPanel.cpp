@@ -23,6 +23,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <initializer_list>
 #include <numeric>
 #include <utility>
 #include <vector>
@@ -50,18 +51,18 @@ QComboBox* armourBox(std::string_view title, const auto& entries, QWidget* paren
     // Typing into the text part must never add entries of its own.
     box->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string_view entry : entries) {
-        box->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+        box->addItem(toolkit::toQString(entry));
     }
     box->setCurrentIndex(-1);
-    box->setEditText(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    box->setEditText(toolkit::toQString(title));
     setMinimumWidthAtLeast(box, 145, box->sizeHint().width()); // the longest entry
     return box;
 }
 
 // A group box holding one of the round's value labels, as under the weapon list.
 QLabel* labelledBox(const char* boxName, engine::PanelLabel labelName, const QString& title,
-                    const QString& text, Fighter fighter, PanelLabels& panelLabels,
-                    QWidget* parent, QGroupBox** boxOut) {
+                    const QString& text, Fighter fighter, PanelLabels& panelLabels, QWidget* parent,
+                    QGroupBox** boxOut) {
     const QString meaning = fighterText(fighter) + QStringLiteral(", ") + title.chopped(1);
     auto* box = named(new QGroupBox(title, parent), boxName);
     // Qt would name a box inside the fighter's box after the outer one ("Kämpfer 2:").
@@ -107,8 +108,8 @@ FighterPanel::FighterPanel(Fighter fighter, PanelLabels& panelLabels, QWidget* p
     column->addSpacing(8);
 
     auto* weaponHeadings = new QHBoxLayout;
-    weaponHeadings->addWidget(named(new QLabel(QStringLiteral("Waffe:"), this), names.weaponHeading),
-                              1);
+    weaponHeadings->addWidget(
+        named(new QLabel(QStringLiteral("Waffe:"), this), names.weaponHeading), 1);
     weaponHeadings->addWidget(
         named(new QLabel(QStringLiteral("Altenative Waffen:"), this), names.alternativesHeading));
     column->addLayout(weaponHeadings);
@@ -192,12 +193,12 @@ FighterPanel::FighterPanel(Fighter fighter, PanelLabels& panelLabels, QWidget* p
     auto* chosen = new QHBoxLayout;
     QGroupBox* damageBox = nullptr;
     QGroupBox* attackTypeBox = nullptr;
-    damageCode = labelledBox(names.damageBox, roundControls.damageCode,
-                             QStringLiteral("gewählter Schaden:"), QStringLiteral("0"), fighter,
-                             panelLabels, this, &damageBox);
-    attackType = labelledBox(names.attackTypeBox, roundControls.attackType,
-                             QStringLiteral("Angriffstyp:"), QString(), fighter, panelLabels, this,
-                             &attackTypeBox);
+    damageCode =
+        labelledBox(names.damageBox, roundControls.damageCode, QStringLiteral("gewählter Schaden:"),
+                    QStringLiteral("0"), fighter, panelLabels, this, &damageBox);
+    attackType =
+        labelledBox(names.attackTypeBox, roundControls.attackType, QStringLiteral("Angriffstyp:"),
+                    QString(), fighter, panelLabels, this, &attackTypeBox);
     weaponList->setAccessibleName(fighterText(fighter) + QStringLiteral(", Waffe"));
     chosen->addWidget(damageBox, 1);
     chosen->addWidget(attackTypeBox, 1);
@@ -218,16 +219,16 @@ void FighterPanel::setTabOrder() {
     for (const std::size_t row : m_rowsInTabOrder) {
         order.push_back(edits[row]);
     }
-    order.insert(order.end(),
-                 {
-                     weaponList,
-                     first ? static_cast<QWidget*>(alternativeArmour) : protectionBox,
-                     first ? static_cast<QWidget*>(armourClassBox) : alternativeArmour,
-                     first ? static_cast<QWidget*>(protectionBox) : armourClassBox,
-                     fireSensitive,
-                     improvisedButton,
-                     unfamiliarButton,
-                 });
+    const std::initializer_list<QWidget*> afterTheFields{
+        weaponList,
+        first ? static_cast<QWidget*>(alternativeArmour) : protectionBox,
+        first ? static_cast<QWidget*>(armourClassBox) : alternativeArmour,
+        first ? static_cast<QWidget*>(protectionBox) : armourClassBox,
+        fireSensitive,
+        improvisedButton,
+        unfamiliarButton,
+    };
+    order.insert(order.end(), afterTheFields.begin(), afterTheFields.end());
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

@@ -36,9 +36,9 @@ public:
     // The labels the round reads and writes.
     QLabel* panelLabel(engine::PanelLabel label) const { return m_panelLabels[label]; }
 
-    QPushButton* roundButton() const { return m_roundButton; }    // "Eine Runde generieren"
+    QPushButton* roundButton() const { return m_roundButton; }       // "Eine Runde generieren"
     QPushButton* standardButton() const { return m_standardButton; } // "Standartwerte …"
-    QPushButton* endButton() const { return m_endButton; }        // "Ende"
+    QPushButton* endButton() const { return m_endButton; }           // "Ende"
 
     // The items of the menu.
     QAction* newFightItem() const { return m_newFightItem; }

@@ -40,4 +40,13 @@ inline constexpr std::array valueRows{
 
 inline constexpr std::size_t valueRowCount = valueRows.size();
 
+// The row whose label is the given event value.
+constexpr std::size_t rowShownIn(EventValue value) {
+    std::size_t row = 0;
+    while (valueRows.at(row).shownIn != value) {
+        ++row;
+    }
+    return row;
+}
+
 } // namespace ui

@@ -1,9 +1,8 @@
 // Runs the real start-up and closes the main window from a start-up hook, with a choice
 // window open; the test passes when the program comes back with exit code 0 after
 // showing only the main window, maximised.
-#include "ui/RunApplication.h"
-
 #include "toolkit/MessageBox.h"
+#include "ui/RunApplication.h"
 
 #include <QAbstractButton>
 #include <QAction>
