@@ -28,7 +28,6 @@ public:
     ~FightController() override;
 
     engine::CombatState& combatState() { return m_state; }
-    const engine::DiceGenerator& dice() const { return m_dice; }
     weapons::ChoiceWindows& choiceWindows() { return m_choiceWindows; }
 
     // Handlers, named after their control and event.

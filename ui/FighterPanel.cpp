@@ -184,8 +184,8 @@ FighterPanel::FighterPanel(Fighter fighter, PanelLabels& panelLabels, QWidget* p
     fireSensitive = new QCheckBox(QStringLiteral("Kämpfer ist feuerempfindlich"), this);
     fireSensitive->setObjectName(
         toolkit::toQString(engine::objectNameOf(roundControls.fireSensitive)));
-    fireSensitive->setAccessibleName(fighterText(fighter) +
-                                     QStringLiteral(", Kämpfer ist feuerempfindlich"));
+    fireSensitive->setAccessibleName(fighterText(fighter) + QStringLiteral(", ") +
+                                     fireSensitive->text());
     fireSensitive->setAccessibleDescription(
         QStringLiteral("Eine brennende Fackel des Gegners trifft ihn mit 2W6"));
     column->addWidget(fireSensitive);
