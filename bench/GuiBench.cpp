@@ -8,11 +8,13 @@
 #include "engine/RoundWindow.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/SafeApplication.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
+#include "ui/FightController.h"
 #include "ui/TForm1.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
@@ -31,22 +33,26 @@ constexpr double kibPerMib = 1024.0;
 
 // Standard values for both fighters, a "1W6" weapon and attack type "normal" each, as if
 // the user had pressed "Standartwerte für jeden Kämpfer" and picked a weapon.
+void setLabelText(const ui::TForm1& window, PanelLabel label, const char* text) {
+    window.panelLabel(label)->setText(QString::fromUtf8(text));
+}
+
 void prepareFight(ui::TForm1& window) {
     window.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
-    window.setLabelText(PanelLabel::Label11, "1W6");
-    window.setLabelText(PanelLabel::Label41, "1W6");
-    window.setLabelText(PanelLabel::Label1, "normal");
-    window.setLabelText(PanelLabel::Label10, "normal");
+    setLabelText(window, PanelLabel::Label11, "1W6");
+    setLabelText(window, PanelLabel::Label41, "1W6");
+    setLabelText(window, PanelLabel::Label1, "normal");
+    setLabelText(window, PanelLabel::Label10, "normal");
 }
 
 // Life and endurance points back to 15 before a round could bring either fighter to 3, so the fight
 // never ends and every round is an ordinary one.
-void keepFightGoing(ui::TForm1& window) {
-    const engine::CombatState& state = window.combatState();
+void keepFightGoing(ui::ApplicationWindows& windows) {
+    const engine::CombatState& state = windows.fightController().combatState();
     if (state.fighter1.lifePoints < 10 || state.fighter2.lifePoints < 10) {
         for (const PanelLabel label :
              {PanelLabel::Label22, PanelLabel::Label23, PanelLabel::Label25, PanelLabel::Label26}) {
-            window.setLabelText(label, "15");
+            setLabelText(windows.form1(), label, "15");
         }
     }
 }
@@ -64,7 +70,7 @@ void guiRound(benchmark::State& state) {
 
     for (auto _ : state) {
         roundButton->click();
-        keepFightGoing(window);
+        keepFightGoing(windows);
     }
     toolkit::removeBoxAnswerer();
     if (boxes != 0 || !roundButton->isEnabled()) {
@@ -107,7 +113,8 @@ void guiRoundPaintedAt(benchmark::State& state) {
     startEndlessFight(window, atRound - 1);
 
     for (auto _ : state) {
-        if (window.combatState().roundNumber >= atRound - 1 + timedRoundsPerFight) {
+        if (windows.fightController().combatState().roundNumber >=
+            atRound - 1 + timedRoundsPerFight) {
             state.PauseTiming();
             startEndlessFight(window, atRound - 1);
             state.ResumeTiming();
@@ -116,7 +123,7 @@ void guiRoundPaintedAt(benchmark::State& state) {
         QCoreApplication::processEvents();
     }
     toolkit::removeBoxAnswerer();
-    state.counters["round"] = window.combatState().roundNumber;
+    state.counters["round"] = windows.fightController().combatState().roundNumber;
 }
 BENCHMARK(guiRoundPaintedAt)->Arg(50)->Arg(3000)->Unit(benchmark::kMillisecond);
 

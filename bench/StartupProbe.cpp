@@ -14,7 +14,7 @@
 
 #ifdef TORVENN_PROBE_APPLICATION
 #include "toolkit/SafeApplication.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 #endif
 

@@ -2,6 +2,7 @@
 
 #include "Arithmetic.h"
 #include "DamageTable.h"
+#include "SharedTexts.h"
 #include "toolkit/IntegerText.h"
 
 namespace engine {
@@ -128,7 +129,7 @@ RoundReport resolveRound(CombatState& state, DiceGenerator& dice, RoundWindow& w
                                                  state.fighter(fighter).armour);
     }
     for (const Fighter fighter : bothFighters) {
-        if (window.labelText(controlsOf(fighter).attackType) == "normal") {
+        if (window.labelText(controlsOf(fighter).attackType) == normalAttackType) {
             state.attacks(fighter) = 1;
         }
     }
@@ -153,9 +154,7 @@ void announceEndOfFight(const RoundReport& report, RoundWindow& window) {
     for (const Fighter fighter : bothFighters) {
         if (report.hasLost[indexOf(fighter)]) {
             window.disableRoundButton();
-            window.showMessageBox(fighter == Fighter::First ? "Kämpfer 1 hat verloren"
-                                                            : "Kämpfer 2 hat verloren",
-                                  "Kampfende");
+            window.showMessageBox(std::string(fighterName(fighter)) + " hat verloren", "Kampfende");
         }
     }
 }

@@ -1,6 +1,6 @@
 #include "SafeApplication.h"
 
-#include "HandlerGuard.h"
+#include "Guarded.h"
 
 namespace toolkit {
 

@@ -10,7 +10,7 @@
 // --stay keeps the window open afterwards until it is closed.
 #include "ControlReport.h"
 #include "toolkit/MessageBox.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 #include "weapons/WeaponCatalogue.h"
 

@@ -1,5 +1,8 @@
 #include "EventPanel.h"
 
+#include "FighterControlNames.h"
+#include "FighterTexts.h"
+#include "PanelLabels.h"
 #include "toolkit/ValueLabel.h"
 
 #include <QGridLayout>
@@ -13,79 +16,63 @@ namespace ui {
 
 namespace {
 
+using engine::Fighter;
+using engine::FighterControls;
+
+// One value column. Its labels are either the round's own, named by the engine, or
+// named in the fighter's table of control names; exactly one of the two is set.
 struct Column {
     const char* heading;
     const char* headingText;
-    std::array<const char*, 2> values;
+    EventValue value;
+    engine::PanelLabel FighterControls::*roundLabel;
+    const char* FighterControlNames::*ownLabel;
     // What a screen reader says of the value, after the fighter.
     const char* spokenName;
     const char* description;
 };
 
 struct Block {
-    std::array<const char*, 2> rowCaptions;
+    std::size_t rowCaption; // in FighterControlNames::eventRowCaptions
     std::vector<Column> columns;
 };
 
 const std::array<Block, 4>& blocks() {
     static const std::array<Block, 4> table{{
-        {{"Label19", "Label20"},
-         {{"Label21",
-           "LP verbleibend:",
-           {"Label22", "Label23"},
-           "LP verbleibend",
-           "Lebenspunkte, die dem Kämpfer bleiben"},
-          {"Label24",
-           "AP verbleibend:",
-           {"Label25", "Label26"},
-           "AP verbleibend",
+        {0,
+         {{"Label21", "LP verbleibend:", EventValue::LifePoints, &FighterControls::lifePoints,
+           nullptr, "LP verbleibend", "Lebenspunkte, die dem Kämpfer bleiben"},
+          {"Label24", "AP verbleibend:", EventValue::EndurancePoints,
+           &FighterControls::endurancePoints, nullptr, "AP verbleibend",
            "Ausdauerpunkte, die dem Kämpfer bleiben"},
-          {"Label27",
-           "Schaden diese Runde:",
-           {"Label28", "Label29"},
-           "Schaden diese Runde",
+          {"Label27", "Schaden diese Runde:", EventValue::DamageShown,
+           &FighterControls::damageShown, nullptr, "Schaden diese Runde",
            "Schaden, den der Kämpfer in dieser Runde gewürfelt hat, vor der Rüstung"}}},
-        {{"Label42", "Label43"},
-         {{"Label44",
-           "Erfolgswert Angriff:",
-           {"Label47", "Label48"},
-           "Erfolgswert Angriff",
+        {1,
+         {{"Label44", "Erfolgswert Angriff:", EventValue::AttackSkill,
+           &FighterControls::attackSkill, nullptr, "Erfolgswert Angriff",
            "Angriffswert, zu dem der Angriffswurf addiert wird"},
-          {"Label45",
-           "gewürfelt:",
-           {"Label49", "Label50"},
-           "Angriff gewürfelt",
-           "Angriffswurf dieser Runde mit dem W20"},
-          {"Label46",
-           "gesamt:",
-           {"Label51", "Label52"},
-           "Angriff gesamt",
-           "Angriffswert plus Angriffswurf; ab 20 trifft oder wird abgewehrt"}}},
-        {{"Label53", "Label54"},
-         {{"Label55",
-           "Erfolgswert Abwehr:",
-           {"Label58", "Label59"},
-           "Erfolgswert Abwehr",
+          {"Label45", "gewürfelt:", EventValue::AttackRoll, &FighterControls::attackRoll, nullptr,
+           "Angriff gewürfelt", "Angriffswurf dieser Runde mit dem W20"},
+          {"Label46", "gesamt:", EventValue::AttackTotal, &FighterControls::attackTotal, nullptr,
+           "Angriff gesamt", "Angriffswert plus Angriffswurf; ab 20 trifft oder wird abgewehrt"}}},
+        {2,
+         {{"Label55", "Erfolgswert Abwehr:", EventValue::DefenceSkill,
+           &FighterControls::defenceSkill, nullptr, "Erfolgswert Abwehr",
            "Abwehrwert, zu dem der Abwehrwurf addiert wird"},
-          {"Label56",
-           "gewürfelt:",
-           {"Label60", "Label61"},
-           "Abwehr gewürfelt",
-           "Abwehrwurf dieser Runde mit dem W20"},
-          {"Label57",
-           "gesamt:",
-           {"Label62", "Label63"},
-           "Abwehr gesamt",
-           "Abwehrwert plus Abwehrwurf"}}},
-        {{"Label65", "Label66"},
-         {{"Label67",
-           "RK:",
-           {"Label71", "Label72"},
-           "Rüstungsschutz",
-           "Rüstungsschutz, der vom Schaden an den Lebenspunkten abgezogen wird"},
-          {"Label68", "St:", {"Label73", "Label74"}, "Stärke", "Stärke des Kämpfers"},
-          {"Label69", "Gs:", {"Label75", "Label76"}, "Geschick", "Geschick des Kämpfers"},
-          {"Label70", "Gw:", {"Label77", "Label78"}, "Gewandheit", "Gewandheit des Kämpfers"}}},
+          {"Label56", "gewürfelt:", EventValue::DefenceRoll, &FighterControls::defenceRoll, nullptr,
+           "Abwehr gewürfelt", "Abwehrwurf dieser Runde mit dem W20"},
+          {"Label57", "gesamt:", EventValue::DefenceTotal, &FighterControls::defenceTotal, nullptr,
+           "Abwehr gesamt", "Abwehrwert plus Abwehrwurf"}}},
+        {3,
+         {{"Label67", "RK:", EventValue::Armour, nullptr, &FighterControlNames::armour,
+           "Rüstungsschutz", "Rüstungsschutz, der vom Schaden an den Lebenspunkten abgezogen wird"},
+          {"Label68", "St:", EventValue::Strength, nullptr, &FighterControlNames::strength,
+           "Stärke", "Stärke des Kämpfers"},
+          {"Label69", "Gs:", EventValue::Dexterity, nullptr, &FighterControlNames::dexterity,
+           "Geschick", "Geschick des Kämpfers"},
+          {"Label70", "Gw:", EventValue::Agility, nullptr, &FighterControlNames::agility,
+           "Gewandheit", "Gewandheit des Kämpfers"}}},
     }};
     return table;
 }
@@ -100,9 +87,8 @@ QLabel* namedLabel(const char* name, const QString& text, QWidget* parent) {
 // Value labels show what was typed into the edits, character for character: never as
 // markup (which could also name files to load), and never widening the window. Each is
 // as wide as the widest whole number and cuts off anything longer.
-QLabel* valueLabel(const char* name, const QString& meaning, QWidget* parent) {
+QLabel* valueLabel(const QString& meaning, QWidget* parent) {
     auto* label = new toolkit::ValueLabel(meaning, QStringLiteral("0"), parent);
-    label->setObjectName(QString::fromLatin1(name));
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("-2147483648")));
     label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
     return label;
@@ -110,7 +96,8 @@ QLabel* valueLabel(const char* name, const QString& meaning, QWidget* parent) {
 
 } // namespace
 
-EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"), parent) {
+EventPanel::EventPanel(PanelLabels& panelLabels, QWidget* parent)
+    : QGroupBox(QStringLiteral("Ereignisse:"), parent) {
     setObjectName(QStringLiteral("GroupBox3"));
     auto* blockColumn = new QVBoxLayout(this);
     blockColumn->setSpacing(6);
@@ -120,8 +107,6 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
     auto* attributeGrid = new QGridLayout;
     blockColumn->addLayout(sharedGrid);
     blockColumn->addLayout(attributeGrid);
-    const std::array<QString, 2> fighterCaptions{QStringLiteral("Kämpfer 1:"),
-                                                 QStringLiteral("Kämpfer 2:")};
     int captionWidth = 0;
     for (QGridLayout* grid : {sharedGrid, attributeGrid}) {
         grid->setHorizontalSpacing(8);
@@ -136,26 +121,31 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
             const Column& c = block.columns[static_cast<std::size_t>(column)];
             grid->addWidget(namedLabel(c.heading, QString::fromUtf8(c.headingText), this), row,
                             column + 1);
-            for (int fighter = 0; fighter < 2; ++fighter) {
+            for (const Fighter fighter : engine::bothFighters) {
                 QLabel* value =
-                    valueLabel(c.values[static_cast<std::size_t>(fighter)],
-                               QStringLiteral("%1, %2").arg(
-                                   fighterCaptions[static_cast<std::size_t>(fighter)].chopped(1),
-                                   QString::fromUtf8(c.spokenName)),
+                    valueLabel(QStringLiteral("%1, %2").arg(fighterText(fighter),
+                                                            QString::fromUtf8(c.spokenName)),
                                this);
+                if (c.roundLabel != nullptr) {
+                    panelLabels.add(engine::controlsOf(fighter).*c.roundLabel, value);
+                } else {
+                    value->setObjectName(QString::fromLatin1(namesOf(fighter).*c.ownLabel));
+                }
+                m_values[engine::indexOf(fighter)][indexOf(c.value)] = value;
                 value->setAccessibleDescription(QString::fromUtf8(c.description));
-                grid->addWidget(value, row + 1 + fighter, column + 1);
+                grid->addWidget(value, row + 1 + static_cast<int>(engine::indexOf(fighter)),
+                                column + 1);
                 // The grid leaves labels that ignore their text's width out of its sums.
                 grid->setColumnMinimumWidth(
                     column + 1,
                     std::max(grid->columnMinimumWidth(column + 1), value->minimumWidth()));
             }
         }
-        for (int fighter = 0; fighter < 2; ++fighter) {
-            QLabel* caption = namedLabel(block.rowCaptions[static_cast<std::size_t>(fighter)],
-                                         fighterCaptions[static_cast<std::size_t>(fighter)], this);
+        for (const Fighter fighter : engine::bothFighters) {
+            QLabel* caption = namedLabel(namesOf(fighter).eventRowCaptions[block.rowCaption],
+                                         fighterCaption(fighter), this);
             captionWidth = std::max(captionWidth, caption->sizeHint().width());
-            grid->addWidget(caption, row + 1 + fighter, 0);
+            grid->addWidget(caption, row + 1 + static_cast<int>(engine::indexOf(fighter)), 0);
         }
         if (!attributes) {
             grid->setRowMinimumHeight(row + 3, 5);
@@ -171,27 +161,24 @@ EventPanel::EventPanel(QWidget* parent) : QGroupBox(QStringLiteral("Ereignisse:"
                       spare);
         grid->setColumnStretch(spare, 1);
     }
-    auto* roundLine = new toolkit::ValueLabel(QStringLiteral("Runde"), initialRoundLine(), this);
-    roundLine->setObjectName(QStringLiteral("Label64"));
-    roundLine->setAccessibleDescription(QStringLiteral("Die Runde des laufenden Kampfes"));
-    blockColumn->addWidget(roundLine);
+    m_roundLine =
+        panelLabels.add(engine::PanelLabel::Label64,
+                        new toolkit::ValueLabel(QStringLiteral("Runde"), initialRoundLine(), this));
+    m_roundLine->setAccessibleDescription(QStringLiteral("Die Runde des laufenden Kampfes"));
+    blockColumn->addWidget(m_roundLine);
 }
 
 QString EventPanel::roundSummary() const {
     // The round line, then per fighter what the round left him and the damage it rolled.
-    QStringList parts{findChild<QLabel*>(QStringLiteral("Label64"))->text()};
+    QStringList parts{m_roundLine->text()};
     const Block& lifeAndDamage = blocks().front();
-    for (int fighter = 0; fighter < 2; ++fighter) {
+    for (const Fighter fighter : engine::bothFighters) {
         QStringList values;
         for (const Column& c : lifeAndDamage.columns) {
-            values << QStringLiteral("%1 %2").arg(
-                QString::fromUtf8(c.spokenName),
-                findChild<QLabel*>(QString::fromLatin1(c.values[static_cast<std::size_t>(fighter)]))
-                    ->text());
+            values << QStringLiteral("%1 %2").arg(QString::fromUtf8(c.spokenName),
+                                                  value(fighter, c.value)->text());
         }
-        parts << QStringLiteral("Kämpfer %1: %2")
-                     .arg(fighter + 1)
-                     .arg(values.join(QStringLiteral(", ")));
+        parts << fighterCaption(fighter) + QLatin1Char(' ') + values.join(QStringLiteral(", "));
     }
     return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
 }

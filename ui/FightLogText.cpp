@@ -1,5 +1,6 @@
 #include "FightLogText.h"
 
+#include "FighterTexts.h"
 #include "ValueRows.h"
 #include "toolkit/IntegerText.h"
 #include "toolkit/MessageBox.h"
@@ -15,10 +16,6 @@ using engine::Fighter;
 // How the log names the values of valueRows, in the same order.
 constexpr std::array<const char*, 7> valueNames{"LP", "AP", "Angriff", "Abwehr", "St", "Gs", "Gw"};
 static_assert(valueNames.size() == std::tuple_size_v<decltype(FighterSetup::values)>);
-
-QString fighterName(Fighter fighter) {
-    return fighter == Fighter::First ? QStringLiteral("Kämpfer 1") : QStringLiteral("Kämpfer 2");
-}
 
 // A label holds what the user typed. Plain whole numbers are shown as they are; anything
 // else is isolated so that it cannot reorder the sentence around it, and kept on one line
@@ -93,22 +90,22 @@ QString attackLine(const engine::RoundReport& report, Fighter attacker) {
     const engine::FighterState& to = report.fighters[engine::indexOf(defender)];
     const engine::AttackReport& attack = report.attackBy[engine::indexOf(attacker)];
     QString line = QStringLiteral("%1 greift %2 an: Angriff %3 gegen Abwehr %4, %5")
-                       .arg(fighterName(attacker), fighterName(defender),
+                       .arg(fighterText(attacker), fighterText(defender),
                             sumText(from.attackRoll, from.attackSkill, from.attackTotal),
                             sumText(to.defenceRoll, to.defenceSkill, to.defenceTotal),
                             outcomeText(attack.outcome));
     if (attack.outcome == AttackOutcome::Missed) {
-        return line + QStringLiteral(". %1 verliert nichts.").arg(fighterName(defender));
+        return line + QStringLiteral(". %1 verliert nichts.").arg(fighterText(defender));
     }
     if (!attack.takesEffect) {
         return line + QStringLiteral(", aber ohne Wirkung (keine Waffe gewählt). %1 verliert "
                                      "nichts.")
-                          .arg(fighterName(defender));
+                          .arg(fighterText(defender));
     }
     return line + QStringLiteral(". Schaden %1, Rüstung %2: %3 verliert %4 AP und %5 LP.")
                       .arg(from.damageRoll)
                       .arg(to.armour)
-                      .arg(fighterName(defender))
+                      .arg(fighterText(defender))
                       .arg(attack.enduranceLost)
                       .arg(attack.lifeLost);
 }
@@ -117,11 +114,11 @@ QString tallyLine(const engine::FightTally& tally, Fighter attacker) {
     const engine::AttackTally& by = tally.attacksBy[engine::indexOf(attacker)];
     return QStringLiteral("%1: %2 Treffer, %3 abgewehrt, %4 verfehlt; %5 verlor dadurch %6 LP "
                           "und %7 AP.")
-        .arg(fighterName(attacker))
+        .arg(fighterText(attacker))
         .arg(by.hits)
         .arg(by.defended)
         .arg(by.missed)
-        .arg(fighterName(engine::opponentOf(attacker)))
+        .arg(fighterText(engine::opponentOf(attacker)))
         .arg(by.lifeDealt)
         .arg(by.enduranceDealt);
 }
@@ -138,7 +135,7 @@ QString setupLine(Fighter fighter, const FighterSetup& setup) {
         values << valueText(row, setup.values[row]);
     }
     QString line = QStringLiteral("%1: %2; %3; %4")
-                       .arg(fighterName(fighter), values.join(QStringLiteral(", ")),
+                       .arg(fighterText(fighter), values.join(QStringLiteral(", ")),
                             weaponText(setup), armourText(setup));
     if (setup.fireSensitive) {
         line += QStringLiteral("; ") + fireText(true);
@@ -171,7 +168,7 @@ std::optional<QString> changeLine(Fighter fighter, const FighterSetup& before,
         return std::nullopt;
     }
     return QStringLiteral("%1 geändert: %2.")
-        .arg(fighterName(fighter), parts.join(QStringLiteral("; ")));
+        .arg(fighterText(fighter), parts.join(QStringLiteral("; ")));
 }
 
 QStringList roundEntry(const engine::RoundReport& report) {
@@ -179,9 +176,11 @@ QStringList roundEntry(const engine::RoundReport& report) {
     const engine::FighterState& f2 = report.fighters[1];
     return {QStringLiteral("Runde %1").arg(report.roundNumber), attackLine(report, Fighter::First),
             attackLine(report, Fighter::Second),
-            QStringLiteral("Danach hat Kämpfer 1 %1 LP und %2 AP, Kämpfer 2 %3 LP und %4 AP.")
+            QStringLiteral("Danach hat %1 %2 LP und %3 AP, %4 %5 LP und %6 AP.")
+                .arg(fighterText(Fighter::First))
                 .arg(f1.lifePoints)
                 .arg(f1.endurancePoints)
+                .arg(fighterText(Fighter::Second))
                 .arg(f2.lifePoints)
                 .arg(f2.endurancePoints)};
 }
@@ -190,7 +189,7 @@ QStringList fightEndEntry(const engine::RoundReport& report, const engine::Fight
     QStringList lines;
     for (const Fighter fighter : engine::bothFighters) {
         if (report.hasLost[engine::indexOf(fighter)]) {
-            lines << QStringLiteral("Kampfende: %1 hat verloren.").arg(fighterName(fighter));
+            lines << QStringLiteral("Kampfende: %1 hat verloren.").arg(fighterText(fighter));
         }
     }
     lines << (tally.rounds == 1 ? QStringLiteral("Bilanz nach 1 Runde:")
@@ -205,7 +204,7 @@ QString failedValueText(Fighter fighter, std::size_t row, const QString& text) {
     // The conversion message isolates the typed text itself.
     const toolkit::ConversionError error(toolkit::toStdString(oneLine(text)));
     return QStringLiteral("%1, %2: %3")
-        .arg(fighterName(fighter), QString::fromLatin1(valueNames.at(row)),
+        .arg(fighterText(fighter), QString::fromLatin1(valueNames.at(row)),
              toolkit::errorBoxText(toolkit::toQString(error.message())));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ValueRows.h"
 #include "engine/Fighter.h"
 
 #include <QString>
@@ -13,7 +14,7 @@ namespace ui {
 // none was chosen since the last new fight), the DamageCode, the armour and the fire
 // check box. The log compares these before each round to tell what the user changed.
 struct FighterSetup {
-    std::array<QString, 7> values;
+    std::array<QString, valueRowCount> values;
     QString weapon;
     QString damageCode;
     std::int32_t armour = 0;
@@ -26,7 +27,7 @@ struct FighterSetup {
 using FightSetup = std::array<FighterSetup, 2>;
 
 // Rows of valueRows whose labels a round rewrites from its results.
-inline constexpr std::size_t lifePointsRow = 0;
-inline constexpr std::size_t endurancePointsRow = 1;
+inline constexpr std::size_t lifePointsRow = rowShownIn(EventValue::LifePoints);
+inline constexpr std::size_t endurancePointsRow = rowShownIn(EventValue::EndurancePoints);
 
 } // namespace ui

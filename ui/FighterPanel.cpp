@@ -1,5 +1,8 @@
 #include "FighterPanel.h"
 
+#include "FighterControlNames.h"
+#include "FighterTexts.h"
+#include "PanelLabels.h"
 #include "ValueRows.h"
 #include "toolkit/ItemHints.h"
 #include "toolkit/QtText.h"
@@ -20,13 +23,16 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <initializer_list>
+#include <numeric>
+#include <utility>
+#include <vector>
 
 namespace ui {
 
 namespace {
 
 using engine::Fighter;
-using Names = std::array<const char*, 2>;
 
 // The widths the panel was drawn with are a floor: where the font needs more room for the
 // text (a larger font, another scale factor), the text wins over the drawing.
@@ -34,8 +40,8 @@ void setMinimumWidthAtLeast(QWidget* widget, int drawnWidth, int textWidth) {
     widget->setMinimumWidth(std::max(drawnWidth, textWidth));
 }
 
-template <typename W> W* named(W* widget, const Names& names, Fighter fighter) {
-    widget->setObjectName(QString::fromLatin1(nameFor(names, fighter)));
+template <typename W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
@@ -45,26 +51,23 @@ QComboBox* armourBox(std::string_view title, const auto& entries, QWidget* paren
     // Typing into the text part must never add entries of its own.
     box->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string_view entry : entries) {
-        box->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+        box->addItem(toolkit::toQString(entry));
     }
     box->setCurrentIndex(-1);
-    box->setEditText(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    box->setEditText(toolkit::toQString(title));
     setMinimumWidthAtLeast(box, 145, box->sizeHint().width()); // the longest entry
     return box;
 }
 
-QString spokenFighter(Fighter fighter) {
-    return fighter == Fighter::First ? QStringLiteral("Kämpfer 1") : QStringLiteral("Kämpfer 2");
-}
-
-// A group box holding one value label, as under the weapon list.
-QLabel* labelledBox(const Names& boxNames, const Names& labelNames, const QString& title,
-                    const QString& text, Fighter fighter, QWidget* parent, QGroupBox** boxOut) {
-    const QString meaning = spokenFighter(fighter) + QStringLiteral(", ") + title.chopped(1);
-    auto* box = named(new QGroupBox(title, parent), boxNames, fighter);
+// A group box holding one of the round's value labels, as under the weapon list.
+QLabel* labelledBox(const char* boxName, engine::PanelLabel labelName, const QString& title,
+                    const QString& text, Fighter fighter, PanelLabels& panelLabels, QWidget* parent,
+                    QGroupBox** boxOut) {
+    const QString meaning = fighterText(fighter) + QStringLiteral(", ") + title.chopped(1);
+    auto* box = named(new QGroupBox(title, parent), boxName);
     // Qt would name a box inside the fighter's box after the outer one ("Kämpfer 2:").
     box->setAccessibleName(title);
-    auto* label = named(new toolkit::ValueLabel(meaning, text, box), labelNames, fighter);
+    auto* label = panelLabels.add(labelName, new toolkit::ValueLabel(meaning, text, box));
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(label);
     setMinimumWidthAtLeast(box, 137, box->minimumSizeHint().width()); // the title
@@ -74,13 +77,11 @@ QLabel* labelledBox(const Names& boxNames, const Names& labelNames, const QStrin
 
 } // namespace
 
-FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
-    : QGroupBox(fighter == Fighter::First ? QStringLiteral("Kämpfer 1:")
-                                          : QStringLiteral("Kämpfer 2:"),
-                parent),
-      m_fighter(fighter) {
-    setObjectName(fighter == Fighter::First ? QStringLiteral("GroupBox1")
-                                            : QStringLiteral("GroupBox2"));
+FighterPanel::FighterPanel(Fighter fighter, PanelLabels& panelLabels, QWidget* parent)
+    : QGroupBox(fighterCaption(fighter), parent), m_fighter(fighter) {
+    const FighterControlNames& names = namesOf(fighter);
+    const engine::FighterControls& roundControls = engine::controlsOf(fighter);
+    setObjectName(QString::fromLatin1(names.panel));
     auto* column = new QVBoxLayout(this);
 
     auto* rows = new QGridLayout;
@@ -92,11 +93,11 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
             rows->setRowMinimumHeight(gridRow++, 6);
         }
         rows->addWidget(
-            named(new QLabel(QString::fromUtf8(row.caption), this), row.captionLabel, fighter),
+            named(new QLabel(QString::fromUtf8(row.caption), this), names.valueCaptions[i]),
             gridRow, 0);
-        edits[i] = named(new QLineEdit(this), row.edit, fighter);
+        edits[i] = named(new QLineEdit(this), names.valueEdits[i]);
         edits[i]->setAccessibleName(QStringLiteral("%1, %2").arg(
-            spokenFighter(fighter), QString::fromUtf8(row.caption).chopped(1)));
+            fighterText(fighter), QString::fromUtf8(row.caption).chopped(1)));
         edits[i]->setAccessibleDescription(QString::fromUtf8(row.description));
         edits[i]->setMinimumWidth(121);
         rows->addWidget(edits[i], gridRow, 1);
@@ -108,13 +109,13 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
 
     auto* weaponHeadings = new QHBoxLayout;
     weaponHeadings->addWidget(
-        named(new QLabel(QStringLiteral("Waffe:"), this), {"Label9", "Label30"}, fighter), 1);
-    weaponHeadings->addWidget(named(new QLabel(QStringLiteral("Altenative Waffen:"), this),
-                                    {"Label32", "Label34"}, fighter));
+        named(new QLabel(QStringLiteral("Waffe:"), this), names.weaponHeading), 1);
+    weaponHeadings->addWidget(
+        named(new QLabel(QStringLiteral("Altenative Waffen:"), this), names.alternativesHeading));
     column->addLayout(weaponHeadings);
 
     auto* weaponRow = new QHBoxLayout;
-    weaponList = named(new QListWidget(this), {"ListBox1", "ListBox2"}, fighter);
+    weaponList = named(new QListWidget(this), names.weaponList);
     weaponList->setSelectionMode(QAbstractItemView::SingleSelection);
     // Every row is one line of text: the view need not measure all of them to lay them out.
     weaponList->setUniformItemSizes(true);
@@ -135,18 +136,18 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
         named(new QPushButton(fighter == Fighter::First ? QStringLiteral("Improvisierte")
                                                         : QStringLiteral("Improviserte"),
                               this),
-              {"Button5", "Button7"}, fighter);
-    unfamiliarButton = named(new QPushButton(QStringLiteral("Unvertraute"), this),
-                             {"Button6", "Button8"}, fighter);
-    improvisedButton->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", ") +
+              names.improvisedButton);
+    unfamiliarButton =
+        named(new QPushButton(QStringLiteral("Unvertraute"), this), names.unfamiliarButton);
+    improvisedButton->setAccessibleName(fighterText(fighter) + QStringLiteral(", ") +
                                         improvisedButton->text() +
                                         QStringLiteral(" Waffen wählen"));
     improvisedButton->setAccessibleDescription(
-        QStringLiteral("Öffnet das Fenster „Improvisierte Waffen“ für ") + spokenFighter(fighter));
-    unfamiliarButton->setAccessibleName(spokenFighter(fighter) +
+        QStringLiteral("Öffnet das Fenster „Improvisierte Waffen“ für ") + fighterText(fighter));
+    unfamiliarButton->setAccessibleName(fighterText(fighter) +
                                         QStringLiteral(", Unvertraute Waffen wählen"));
     unfamiliarButton->setAccessibleDescription(
-        QStringLiteral("Öffnet das Fenster „Unvertraute Waffen“ für ") + spokenFighter(fighter));
+        QStringLiteral("Öffnet das Fenster „Unvertraute Waffen“ für ") + fighterText(fighter));
     alternatives->addWidget(improvisedButton);
     alternatives->addWidget(unfamiliarButton);
     alternatives->addStretch(1);
@@ -155,35 +156,36 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
 
     auto* armourRow = new QGridLayout;
     armourClassBox = named(armourBox(weapons::armourClassTitle, weapons::armourClassEntries, this),
-                           {"ComboBox1", "ComboBox2"}, fighter);
+                           names.armourClassBox);
     protectionBox =
         named(armourBox(weapons::protectionValueTitle, weapons::protectionValueEntries, this),
-              {"ComboBox3", "ComboBox4"}, fighter);
+              names.protectionBox);
     protectionBox->setVisible(false);
     // Both boxes share one cell: exactly one of them shows at a time.
     armourRow->addWidget(armourClassBox, 0, 0);
     armourRow->addWidget(protectionBox, 0, 0);
-    alternativeArmour = named(new QCheckBox(QStringLiteral("Altenativ"), this),
-                              {"CheckBox1", "CheckBox2"}, fighter);
+    alternativeArmour =
+        named(new QCheckBox(QStringLiteral("Altenativ"), this), names.alternativeArmour);
     for (QComboBox* box : {armourClassBox, protectionBox}) {
         // The box goes by its kind: its text is its value. Its open list goes by the same.
-        box->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", ") +
+        box->setAccessibleName(fighterText(fighter) + QStringLiteral(", ") +
                                (box == armourClassBox ? QStringLiteral("Rüstklasse")
                                                       : QStringLiteral("Rüstungsschutz")));
         box->view()->setAccessibleName(box->accessibleName());
     }
     alternativeArmour->setAccessibleName(
-        spokenFighter(fighter) + QStringLiteral(", Altenativ: Rüstungsschutz statt Rüstklasse"));
+        fighterText(fighter) + QStringLiteral(", Altenativ: Rüstungsschutz statt Rüstklasse"));
     alternativeArmour->setAccessibleDescription(
         QStringLiteral("Angekreuzt wird der Rüstungsschutz von 0 bis 10 gewählt, sonst die "
                        "Rüstklasse"));
     armourRow->addWidget(alternativeArmour, 0, 1);
     armourRow->setColumnStretch(1, 1);
     column->addLayout(armourRow);
-    fireSensitive = named(new QCheckBox(QStringLiteral("Kämpfer ist feuerempfindlich"), this),
-                          {"CheckBox3", "CheckBox4"}, fighter);
-    fireSensitive->setAccessibleName(spokenFighter(fighter) +
-                                     QStringLiteral(", Kämpfer ist feuerempfindlich"));
+    fireSensitive = new QCheckBox(QStringLiteral("Kämpfer ist feuerempfindlich"), this);
+    fireSensitive->setObjectName(
+        toolkit::toQString(engine::objectNameOf(roundControls.fireSensitive)));
+    fireSensitive->setAccessibleName(fighterText(fighter) + QStringLiteral(", ") +
+                                     fireSensitive->text());
     fireSensitive->setAccessibleDescription(
         QStringLiteral("Eine brennende Fackel des Gegners trifft ihn mit 2W6"));
     column->addWidget(fireSensitive);
@@ -191,13 +193,13 @@ FighterPanel::FighterPanel(Fighter fighter, QWidget* parent)
     auto* chosen = new QHBoxLayout;
     QGroupBox* damageBox = nullptr;
     QGroupBox* attackTypeBox = nullptr;
-    damageCode = labelledBox({"GroupBox4", "GroupBox5"}, {"Label11", "Label41"},
-                             QStringLiteral("gewählter Schaden:"), QStringLiteral("0"), fighter,
-                             this, &damageBox);
+    damageCode =
+        labelledBox(names.damageBox, roundControls.damageCode, QStringLiteral("gewählter Schaden:"),
+                    QStringLiteral("0"), fighter, panelLabels, this, &damageBox);
     attackType =
-        labelledBox({"GroupBox6", "GroupBox7"}, {"Label1", "Label10"},
-                    QStringLiteral("Angriffstyp:"), QString(), fighter, this, &attackTypeBox);
-    weaponList->setAccessibleName(spokenFighter(fighter) + QStringLiteral(", Waffe"));
+        labelledBox(names.attackTypeBox, roundControls.attackType, QStringLiteral("Angriffstyp:"),
+                    QString(), fighter, panelLabels, this, &attackTypeBox);
+    weaponList->setAccessibleName(fighterText(fighter) + QStringLiteral(", Waffe"));
     chosen->addWidget(damageBox, 1);
     chosen->addWidget(attackTypeBox, 1);
     column->addLayout(chosen);
@@ -209,14 +211,15 @@ void FighterPanel::setTabOrder() {
     // Fighter 2's panel reaches its endurance field (Edit8) before its life points and
     // its protection box before the "Altenativ" box, as the game masters know it.
     const bool first = m_fighter == Fighter::First;
-    const std::array<QWidget*, 14> order{
-        first ? edits[0] : edits[1],
-        first ? edits[1] : edits[0],
-        edits[2],
-        edits[3],
-        edits[4],
-        edits[5],
-        edits[6],
+    std::iota(m_rowsInTabOrder.begin(), m_rowsInTabOrder.end(), std::size_t{0});
+    if (!first) {
+        std::swap(m_rowsInTabOrder[0], m_rowsInTabOrder[1]);
+    }
+    std::vector<QWidget*> order;
+    for (const std::size_t row : m_rowsInTabOrder) {
+        order.push_back(edits[row]);
+    }
+    const std::initializer_list<QWidget*> afterTheFields{
         weaponList,
         first ? static_cast<QWidget*>(alternativeArmour) : protectionBox,
         first ? static_cast<QWidget*>(armourClassBox) : alternativeArmour,
@@ -225,6 +228,7 @@ void FighterPanel::setTabOrder() {
         improvisedButton,
         unfamiliarButton,
     };
+    order.insert(order.end(), afterTheFields.begin(), afterTheFields.end());
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

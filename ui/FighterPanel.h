@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ValueRows.h"
 #include "engine/Fighter.h"
 
 #include <QGroupBox>
@@ -14,17 +15,25 @@ class QPushButton;
 
 namespace ui {
 
+class PanelLabels;
+
 // "Kämpfer 1:" or "Kämpfer 2:": the value rows, the weapon list with the buttons for
 // improvised and unfamiliar weapons, armour, fire sensitivity and the chosen weapon.
-// Both panels come from this one class; only the control names differ.
+// Both panels come from this one class; only the control names differ. The round's labels
+// among its controls go into panelLabels.
 class FighterPanel : public QGroupBox {
     Q_OBJECT
 public:
-    FighterPanel(engine::Fighter fighter, QWidget* parent = nullptr);
+    FighterPanel(engine::Fighter fighter, PanelLabels& panelLabels, QWidget* parent = nullptr);
 
     engine::Fighter fighter() const { return m_fighter; }
+    // The rows as the Tab key reaches their fields, which is also the order of the
+    // fields' numbers (Edit1 … Edit7, Edit8 … Edit14).
+    const std::array<std::size_t, valueRowCount>& rowsInTabOrder() const {
+        return m_rowsInTabOrder;
+    }
 
-    std::array<QLineEdit*, 7> edits{}; // in row order
+    std::array<QLineEdit*, valueRowCount> edits{}; // in row order
     QListWidget* weaponList = nullptr;
     QPushButton* improvisedButton = nullptr;
     QPushButton* unfamiliarButton = nullptr;
@@ -39,6 +48,7 @@ private:
     void setTabOrder();
 
     engine::Fighter m_fighter;
+    std::array<std::size_t, valueRowCount> m_rowsInTabOrder{};
 };
 
 } // namespace ui

@@ -1,4 +1,4 @@
-#include "Startup.h"
+#include "RunApplication.h"
 
 int main(int argc, char** argv) {
     return ui::runApplication(argc, argv);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/SharedTexts.h"
+
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -11,7 +13,7 @@ enum class AttackModeWeapon : unsigned char;
 
 // Texts the weapon choices show or write. They are the program's own words and stay
 // exactly as they are.
-inline constexpr std::string_view errorTitle = "Fehler";
+inline constexpr std::string_view errorTitle = engine::errorTitle;
 inline constexpr std::string_view notAvailableText =
     "Es tut mir leid, aber dieser Modus steht zur Zeit noch nicht zur Verfügung. Wir arbeiten "
     "daran.";
@@ -20,7 +22,7 @@ inline constexpr std::string_view missingAttributesText =
 inline constexpr std::string_view notSelectableText = "Das ist nicht auswählbar";
 
 // Written into the fighter's attack-type label after every weapon choice.
-inline constexpr std::string_view normalAttackType = "normal";
+inline constexpr std::string_view normalAttackType = engine::normalAttackType;
 
 // What a window has to do after the user chose something. The rules decide, the windows
 // carry it out; nothing here touches a control.

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 
 #include <QtTest>
@@ -39,9 +39,9 @@ private slots:
     void armourClassStoresItsIndex() {
         box("ComboBox1")->setCurrentIndex(3);
         QCOMPARE(box("ComboBox1")->currentText(), QString("Kettenrüstung"));
-        QCOMPARE(m_window->combatState().fighter1.armour, 3);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.armour, 3);
         QCOMPARE(label("Label71"), QString("3"));
-        QCOMPARE(m_window->combatState().fighter2.armour, 0);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.armour, 0);
         QCOMPARE(label("Label72"), QString("0"));
     }
 
@@ -50,16 +50,16 @@ private slots:
         box("ComboBox1")->setCurrentIndex(6);
         toggle("CheckBox1");
         expectOneVisible("ComboBox1", "ComboBox3", true);
-        QCOMPARE(m_window->combatState().fighter1.armour, 6);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.armour, 6);
         QCOMPARE(box("ComboBox3")->currentText(), QString("Rüstungsschutz"));
         box("ComboBox3")->setCurrentIndex(10);
-        QCOMPARE(m_window->combatState().fighter1.armour, 10);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.armour, 10);
         QCOMPARE(label("Label71"), QString("10"));
         box("ComboBox3")->setCurrentIndex(8);
         toggle("CheckBox1");
         expectOneVisible("ComboBox1", "ComboBox3", false);
         QCOMPARE(box("ComboBox1")->currentText(), QString("Ritterrüstung"));
-        QCOMPARE(m_window->combatState().fighter1.armour, 8);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.armour, 8);
         QCOMPARE(label("Label71"), QString("8"));
     }
 
@@ -68,9 +68,9 @@ private slots:
         expectOneVisible("ComboBox2", "ComboBox4", true);
         expectOneVisible("ComboBox1", "ComboBox3", false);
         box("ComboBox4")->setCurrentIndex(5);
-        QCOMPARE(m_window->combatState().fighter2.armour, 5);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.armour, 5);
         QCOMPARE(label("Label72"), QString("5"));
-        QCOMPARE(m_window->combatState().fighter1.armour, 0);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.armour, 0);
         QCOMPARE(label("Label71"), QString("0"));
     }
 
@@ -78,7 +78,7 @@ private slots:
         BoxRecorder boxes;
         QComboBox* armourClass = box("ComboBox2");
         armourClass->setCurrentIndex(2);
-        QCOMPARE(m_window->combatState().fighter2.armour, 2);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.armour, 2);
         child<QLabel>(m_window, "Label72")->setText("x");
         armourClass->setFocus();
         armourClass->lineEdit()->selectAll();
@@ -87,16 +87,16 @@ private slots:
         // The box itself reports no entry, as the handlers see it.
         QCOMPARE(armourClass->currentIndex(), -1);
         // The stored value stays and the label is rewritten with it.
-        QCOMPARE(m_window->combatState().fighter2.armour, 2);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.armour, 2);
         QCOMPARE(label("Label72"), QString("2"));
         // Text that is no entry: still nothing selected, and never parsed as a number.
         QTest::keyClicks(armourClass->lineEdit(), "5");
-        QCOMPARE(m_window->combatState().fighter2.armour, 2);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.armour, 2);
         QCOMPARE(armourClass->currentIndex(), -1);
         QCOMPARE(armourClass->count(), 7);
         QTest::keyClick(armourClass->lineEdit(), Qt::Key_Return);
         QCOMPARE(armourClass->count(), 7);
-        QCOMPARE(m_window->combatState().fighter2.armour, 2);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.armour, 2);
         QVERIFY(boxes.boxes().empty());
     }
 
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(protection->currentIndex(), -1);
         QCOMPARE(protection->currentText(), QString("4x1"));
         QCOMPARE(protection->lineEdit()->cursorPosition(), 3);
-        QCOMPARE(m_window->combatState().fighter1.armour, 4);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.armour, 4);
         QCOMPARE(label("Label71"), QString("4"));
     }
 
@@ -118,8 +118,8 @@ private slots:
         toggle("CheckBox2");
         box("ComboBox4")->setCurrentIndex(9);
         triggerAction(m_window, "NeuKampf1gegen11");
-        QCOMPARE(m_window->combatState().fighter1.armour, 0);
-        QCOMPARE(m_window->combatState().fighter2.armour, 0);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.armour, 0);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.armour, 0);
         QCOMPARE(label("Label71"), QString("0"));
         QCOMPARE(label("Label72"), QString("0"));
         QCOMPARE(box("ComboBox1")->currentText(), QString("Plattenrüstung"));
@@ -128,7 +128,7 @@ private slots:
         expectOneVisible("ComboBox2", "ComboBox4", true);
         // Choosing again stores again.
         box("ComboBox1")->setCurrentIndex(1);
-        QCOMPARE(m_window->combatState().fighter1.armour, 1);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.armour, 1);
     }
 
     void armourReducesOnlyTheLifePointsOfAHit() {

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 
 #include <QApplication>
@@ -37,14 +37,14 @@ private slots:
         typeInto(child<QLineEdit>(m_window, "Edit1"), "2");
         click("Button1");
         QVERIFY(!child<QPushButton>(m_window, "Button1")->isEnabled());
-        m_window->combatState().fighter1.armour = 4;
+        m_windows->fightController().combatState().fighter1.armour = 4;
         child<QLabel>(m_window, "Label71")->setText("4");
         auto* armourBox = child<QComboBox>(m_window, "ComboBox1");
         armourBox->setCurrentIndex(4);
 
         triggerAction(m_window, "NeuKampf1gegen11");
 
-        const engine::CombatState& state = m_window->combatState();
+        const engine::CombatState& state = m_windows->fightController().combatState();
         QCOMPARE(state.roundNumber, 0);
         QCOMPARE(state.fighter1.damageRoll, 0);
         QCOMPARE(state.fighter1.armour, 0);
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(label("Label22"), QString("15"));
         QCOMPARE(label("Label26"), QString("15"));
         QCOMPARE(label("Label73"), QString("70"));
-        QCOMPARE(m_window->combatState().fighter2.dexterity, 70);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.dexterity, 70);
         chooseOneDieForBoth();
         click("Button1");
         QCOMPARE(label("Label22"), QString("14"));
@@ -101,7 +101,7 @@ private slots:
         click("Button2");
         QCOMPARE(label("Label22"), QString("15"));
         QCOMPARE(label("Label25"), QString("14"));
-        QCOMPARE(m_window->combatState().roundNumber, 1);
+        QCOMPARE(m_windows->fightController().combatState().roundNumber, 1);
         QCOMPARE(label("Label11"), QString("1W6"));
         QVERIFY(boxes.boxes().empty());
     }

@@ -3,8 +3,8 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
 #include "toolkit/QtText.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/FightChart.h"
-#include "ui/Startup.h"
 #include "ui/TForm1.h"
 
 #include <QClipboard>

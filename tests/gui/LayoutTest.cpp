@@ -6,7 +6,7 @@
 #include "GuiTestSupport.h"
 #include "toolkit/Announcement.h"
 #include "tools/TextRoom.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 
 #include <QCheckBox>
@@ -195,7 +195,7 @@ private slots:
         // A disabled button takes no clicks.
         generateRound(*m_window);
         QCOMPARE(boxes.boxes().size(), std::size_t{2});
-        QCOMPARE(m_window->combatState().roundNumber, 1);
+        QCOMPARE(m_windows->fightController().combatState().roundNumber, 1);
     }
 
     void failedConversionShowsTheErrorBoxAndChangesNoLabel() {
@@ -212,9 +212,9 @@ private slots:
         }
         QCOMPARE(text(m_window, "Label64"), QString("Es ist die 0 Runde des Kampfes."));
         // The damage was rolled and the skills before the failing label were loaded.
-        QCOMPARE(m_window->combatState().fighter1.damageRoll, 2);
-        QCOMPARE(m_window->combatState().fighter2.damageRoll, 1);
-        QCOMPARE(m_window->combatState().fighter2.defenceSkill, 10);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.damageRoll, 2);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.damageRoll, 1);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.defenceSkill, 10);
         QVERIFY(child<QPushButton>(m_window, "Button1")->isEnabled());
 
         guitest::typeInto(child<QLineEdit>(m_window, "Edit1"), "15");

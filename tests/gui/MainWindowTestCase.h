@@ -1,7 +1,8 @@
 #pragma once
 
 #include "GuiTestSupport.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
+#include "ui/FightController.h"
 #include "ui/TForm1.h"
 
 #include <QObject>

@@ -1,9 +1,8 @@
 // Runs the real start-up and closes the main window from a start-up hook, with a choice
 // window open; the test passes when the program comes back from its event loop after
 // showing only the main window, maximised.
-#include "ui/Startup.h"
-
 #include "toolkit/MessageBox.h"
+#include "ui/RunApplication.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,5 +1,5 @@
 #include "GuiTestSupport.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 
 #include <QLabel>
@@ -38,21 +38,21 @@ private slots:
     void attributeFieldsStoreTheNumberAndShowItInDecimal() {
         BoxRecorder boxes;
         typeInto(edit("Edit6"), "12");
-        QCOMPARE(m_window->combatState().fighter1.dexterity, 12);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.dexterity, 12);
         QCOMPARE(label("Label75"), QString("12"));
         typeInto(edit("Edit5"), "070");
         QCOMPARE(label("Label73"), QString("70"));
         typeInto(edit("Edit14"), "$1F");
-        QCOMPARE(m_window->combatState().fighter2.agility, 31);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.agility, 31);
         QCOMPARE(label("Label78"), QString("31"));
         typeInto(edit("Edit12"), "+5");
-        QCOMPARE(m_window->combatState().fighter2.strength, 5);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.strength, 5);
         QCOMPARE(label("Label74"), QString("5"));
         // Only the lone "$" and the lone "+" on the way were no numbers.
         QCOMPARE(boxes.boxes().size(), std::size_t{2});
         // Fighter 2's fields never reach fighter 1.
-        QCOMPARE(m_window->combatState().fighter1.agility, 0);
-        QCOMPARE(m_window->combatState().fighter1.strength, 70);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.agility, 0);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.strength, 70);
     }
 
     void eachKeystrokeIsConvertedOnItsOwn() {
@@ -60,13 +60,13 @@ private slots:
         QLineEdit* strength = edit("Edit5");
         strength->setFocus();
         QTest::keyClick(strength, Qt::Key_1);
-        QCOMPARE(m_window->combatState().fighter1.strength, 1);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.strength, 1);
         QTest::keyClick(strength, Qt::Key_Minus);
         // "1-" is no number: the error box, and the last good value stays.
         QCOMPARE(boxes.texts(), QStringList{"Füllen sie bitte erst alle Werte aus"});
         QCOMPARE(boxes.boxes()[0].title, QString("Fehler"));
         QVERIFY(boxes.boxes()[0].kind == toolkit::ShownBox::Kind::Message);
-        QCOMPARE(m_window->combatState().fighter1.strength, 1);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.strength, 1);
         QCOMPARE(label("Label73"), QString("1"));
         QCOMPARE(strength->text(), QString("1-"));
     }
@@ -78,9 +78,9 @@ private slots:
         dexterity->selectAll();
         QTest::keyClick(dexterity, Qt::Key_Minus);
         QCOMPARE(boxes.boxes().size(), std::size_t{1});
-        QCOMPARE(m_window->combatState().fighter2.dexterity, 44);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.dexterity, 44);
         QTest::keyClick(dexterity, Qt::Key_5);
-        QCOMPARE(m_window->combatState().fighter2.dexterity, -5);
+        QCOMPARE(m_windows->fightController().combatState().fighter2.dexterity, -5);
         QCOMPARE(label("Label76"), QString("-5"));
         QCOMPARE(boxes.boxes().size(), std::size_t{1});
     }
@@ -89,17 +89,17 @@ private slots:
         BoxRecorder boxes;
         typeInto(edit("Edit7"), "33");
         typeInto(edit("Edit7"), "");
-        QCOMPARE(m_window->combatState().fighter1.agility, 33);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.agility, 33);
         QCOMPARE(label("Label77"), QString("33"));
         typeInto(edit("Edit7"), "2147483648");
-        QCOMPARE(m_window->combatState().fighter1.agility, 214748364);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.agility, 214748364);
         QCOMPARE(boxes.boxes().size(), std::size_t{2});
         typeInto(edit("Edit7"), "-2147483648");
-        QCOMPARE(m_window->combatState().fighter1.agility, -2147483647 - 1);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.agility, -2147483647 - 1);
         typeInto(edit("Edit7"), QString(10000, QChar('9')));
-        QCOMPARE(m_window->combatState().fighter1.agility, 999999999);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.agility, 999999999);
         typeInto(edit("Edit7"), "12 ");
-        QCOMPARE(m_window->combatState().fighter1.agility, 12);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.agility, 12);
         QCOMPARE(label("Label77"), QString("12"));
     }
 
@@ -117,7 +117,7 @@ private slots:
         QTest::mouseClick(child<QPushButton>(m_window, "Button1"), Qt::LeftButton);
         // Round 2 of the fixed sequence: fighter 2 misses, so 30 stays.
         QCOMPARE(label("Label22"), QString("30"));
-        QCOMPARE(m_window->combatState().fighter1.lifePoints, 30);
+        QCOMPARE(m_windows->fightController().combatState().fighter1.lifePoints, 30);
     }
 };
 

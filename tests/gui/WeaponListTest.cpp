@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
-#include "ui/Startup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 #include "ui/choices/AttackModeChoiceWindow.h"
 #include "ui/choices/ChoiceWindows.h"

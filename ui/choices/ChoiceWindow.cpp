@@ -1,6 +1,7 @@
 #include "ChoiceWindow.h"
 
-#include "toolkit/HandlerGuard.h"
+#include "engine/SharedTexts.h"
+#include "toolkit/Guarded.h"
 #include "toolkit/QtText.h"
 
 #include <QCloseEvent>
@@ -56,8 +57,7 @@ ChoiceWindow::ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window,
 }
 
 QString ChoiceWindow::fighterLine(engine::Fighter fighter) {
-    return fighter == engine::Fighter::First ? QStringLiteral("für Kämpfer 1")
-                                             : QStringLiteral("für Kämpfer 2");
+    return QStringLiteral("für ") + toolkit::toQString(engine::fighterName(fighter));
 }
 
 void ChoiceWindow::showAndRaise() {

@@ -8,10 +8,12 @@ class ChoiceWindows;
 
 namespace ui {
 
+class FightController;
 class TForm1;
 
 // All windows of the program, created once at start-up in their fixed order with the
-// main window first, and kept until the program ends.
+// main window first, and kept until the program ends, with the controller that makes
+// them work.
 class ApplicationWindows {
 public:
     ApplicationWindows();
@@ -20,16 +22,14 @@ public:
     ApplicationWindows& operator=(const ApplicationWindows&) = delete;
 
     TForm1& form1() { return *m_form1; }
-    weapons::ChoiceWindows& choiceWindows() { return *m_choiceWindows; }
+    FightController& fightController() { return *m_fightController; }
+    weapons::ChoiceWindows& choiceWindows();
 
 private:
     std::unique_ptr<TForm1> m_form1;
-    // The windows themselves belong to the main window; this only finds them.
-    std::unique_ptr<weapons::ChoiceWindows> m_choiceWindows;
+    // Creates the choice windows. Destroyed before the main window, so that no control
+    // reaches it on the way out.
+    std::unique_ptr<FightController> m_fightController;
 };
-
-// Creates the windows, runs the event loop until the main window is closed, and shows
-// any error that escapes on the way. Always returns 0.
-int runApplication(int& argc, char** argv);
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include "IntegerText.h"
 #include "MessageBox.h"
+#include "QtText.h"
 
 #include <QString>
 #include <exception>
@@ -12,8 +13,7 @@ namespace toolkit {
 // ends at the first NUL character that pasted text may hold.
 inline QString errorMessage(const std::exception& error) {
     if (const auto* conversion = dynamic_cast<const ConversionError*>(&error)) {
-        const std::string& message = conversion->message();
-        return QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+        return toQString(conversion->message());
     }
     return QString::fromUtf8(error.what());
 }

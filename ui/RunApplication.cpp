@@ -1,33 +1,14 @@
-#include "Startup.h"
+#include "RunApplication.h"
 
+#include "ApplicationWindows.h"
 #include "TForm1.h"
-#include "toolkit/AccessibleFactory.h"
-#include "toolkit/HandlerGuard.h"
+#include "toolkit/Guarded.h"
 #include "toolkit/QtTranslations.h"
 #include "toolkit/SafeApplication.h"
-#include "ui/choices/ChoiceWindows.h"
 
 #include <QIcon>
 
 namespace ui {
-
-namespace {
-
-// Before any window exists, so that every control gets this program's interfaces.
-std::unique_ptr<TForm1> createMainWindow() {
-    toolkit::installAccessibleFactory();
-    return std::make_unique<TForm1>();
-}
-
-} // namespace
-
-ApplicationWindows::ApplicationWindows()
-    : m_form1(createMainWindow()),
-      m_choiceWindows(std::make_unique<weapons::ChoiceWindows>(m_form1.get(), *m_form1)) {
-    m_form1->setChoiceWindows(m_choiceWindows.get());
-}
-
-ApplicationWindows::~ApplicationWindows() = default;
 
 int runApplication(int& argc, char** argv) {
     toolkit::SafeApplication application(argc, argv);

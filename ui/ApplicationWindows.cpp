@@ -1,0 +1,28 @@
+#include "ApplicationWindows.h"
+
+#include "FightController.h"
+#include "TForm1.h"
+#include "toolkit/AccessibleFactory.h"
+
+namespace ui {
+
+namespace {
+
+// Before any window exists, so that every control gets this program's interfaces.
+std::unique_ptr<TForm1> createMainWindow() {
+    toolkit::installAccessibleFactory();
+    return std::make_unique<TForm1>();
+}
+
+} // namespace
+
+ApplicationWindows::ApplicationWindows()
+    : m_form1(createMainWindow()), m_fightController(std::make_unique<FightController>(*m_form1)) {}
+
+ApplicationWindows::~ApplicationWindows() = default;
+
+weapons::ChoiceWindows& ApplicationWindows::choiceWindows() {
+    return m_fightController->choiceWindows();
+}
+
+} // namespace ui

@@ -1,0 +1,226 @@
+#include "FightController.h"
+
+#include "EventPanel.h"
+#include "FightCommands.h"
+#include "FightLog.h"
+#include "FightLogText.h"
+#include "FighterPanel.h"
+#include "HelpTexts.h"
+#include "ListSelectionWatcher.h"
+#include "TForm1.h"
+#include "ValueRows.h"
+#include "engine/Round.h"
+#include "engine/SharedTexts.h"
+#include "toolkit/Announcement.h"
+#include "toolkit/EditableComboBox.h"
+#include "toolkit/Guarded.h"
+#include "toolkit/IntegerText.h"
+#include "toolkit/MessageBox.h"
+#include "toolkit/QtText.h"
+#include "ui/choices/ChoiceExecutor.h"
+#include "ui/choices/UntrainedWeaponChoiceWindow.h"
+#include "weapons/Armour.h"
+#include "weapons/WeaponCatalogue.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace ui {
+
+using engine::Fighter;
+
+FightController::FightController(TForm1& form)
+    : m_form(form), m_roundWindow(form), m_weaponTarget(form, m_state),
+      m_choiceWindows(&form, m_weaponTarget) {
+    connectCommands();
+    for (const Fighter fighter : engine::bothFighters) {
+        connectFighterInputs(fighter);
+    }
+    FormCreate();
+}
+
+FightController::~FightController() = default;
+
+void FightController::connectCommands() {
+    const auto connectHandler = [this](auto* sender, auto signal,
+                                       void (FightController::*handler)()) {
+        connect(sender, signal, this,
+                [this, handler] { toolkit::guarded([this, handler] { (this->*handler)(); }); });
+    };
+    connectHandler(m_form.newFightItem(), &QAction::triggered,
+                   &FightController::NeuKampf1gegen11Click);
+    connectHandler(m_form.quitItem(), &QAction::triggered, &FightController::Ende1Click);
+    connectHandler(m_form.defectListItem(), &QAction::triggered,
+                   &FightController::berdiesesProgramm1Click);
+    connectHandler(m_form.changeListItem(), &QAction::triggered, &FightController::Copyright1Click);
+    connectHandler(m_form.copyrightItem(), &QAction::triggered, &FightController::Copyright3Click);
+    connectHandler(m_form.roundButton(), &QPushButton::clicked, &FightController::Button1Click);
+    connectHandler(m_form.standardButton(), &QPushButton::clicked, &FightController::Button2Click);
+    connectHandler(m_form.endButton(), &QPushButton::clicked, &FightController::Button4Click);
+}
+
+void FightController::connectFighterInputs(Fighter fighter) {
+    FighterPanel& panel = m_form.panel(fighter);
+    for (std::size_t i = 0; i < valueRowCount; ++i) {
+        connect(panel.edits[i], &QLineEdit::textChanged, this,
+                [this, i, fighter] { EditChange(i, fighter); });
+    }
+    auto* watcher = new ListSelectionWatcher(panel.weaponList);
+    m_weaponListWatchers[engine::indexOf(fighter)] = watcher;
+    connect(watcher, &ListSelectionWatcher::selected, this,
+            [this, fighter] { toolkit::guarded([&] { ListBoxClick(fighter); }); });
+    connect(panel.improvisedButton, &QPushButton::clicked, this,
+            [this, fighter] { toolkit::guarded([&] { ImprovisedButtonClick(fighter); }); });
+    connect(panel.unfamiliarButton, &QPushButton::clicked, this,
+            [this, fighter] { toolkit::guarded([&] { UnfamiliarButtonClick(fighter); }); });
+    for (QComboBox* box : {panel.armourClassBox, panel.protectionBox}) {
+        // A pick from the list and an edit of the text part both count as a change.
+        connect(box, &QComboBox::currentIndexChanged, this,
+                [this, fighter, box] { toolkit::guarded([&] { ArmourBoxChange(fighter, box); }); });
+        connect(box, &QComboBox::editTextChanged, this,
+                [this, fighter, box] { toolkit::guarded([&] { ArmourBoxChange(fighter, box); }); });
+    }
+    connect(panel.alternativeArmour, &QCheckBox::toggled, this,
+            [this, fighter] { toolkit::guarded([&] { AlternativeArmourClick(fighter); }); });
+}
+
+void FightController::FormCreate() {
+    m_state.fighter1Attacks = 0;
+}
+
+FightSetup FightController::fightSetup() const {
+    FightSetup setup;
+    for (const Fighter fighter : engine::bothFighters) {
+        FighterSetup& own = setup[engine::indexOf(fighter)];
+        for (std::size_t row = 0; row < valueRowCount; ++row) {
+            own.values[row] = m_form.eventPanel().value(fighter, valueRows[row].shownIn)->text();
+        }
+        own.weapon = m_weaponTarget.weaponName(fighter);
+        own.damageCode = m_form.panel(fighter).damageCode->text();
+        own.armour = m_state.fighter(fighter).armour;
+        own.fireSensitive = m_form.panel(fighter).fireSensitive->isChecked();
+    }
+    return setup;
+}
+
+QString FightController::failedRoundText(const std::exception& error) const {
+    if (const auto* failed = dynamic_cast<const engine::PanelConversionError*>(&error)) {
+        const QLabel* failedLabel = m_form.panelLabel(failed->label);
+        for (const Fighter fighter : engine::bothFighters) {
+            for (std::size_t row = 0; row < valueRowCount; ++row) {
+                if (failedLabel == m_form.eventPanel().value(fighter, valueRows[row].shownIn)) {
+                    return failedValueText(fighter, row, failedLabel->text());
+                }
+            }
+        }
+    }
+    return toolkit::errorBoxText(toolkit::errorMessage(error));
+}
+
+void FightController::Button1Click() {
+    const FightSetup setup = fightSetup();
+    engine::RoundReport report;
+    try {
+        report = engine::resolveRound(m_state, m_dice, m_roundWindow);
+    } catch (const std::exception& error) {
+        // Logged here, reported by the error box like any error that leaves a handler.
+        m_form.fightLog().addFailedRound(m_state.roundNumber, setup, failedRoundText(error));
+        throw;
+    }
+    // The log and the chart show the deciding round before any "Kampfende" box.
+    m_form.fightLog().addRound(report, setup);
+    m_form.roundAnnouncement().announce(m_form.eventPanel().roundSummary());
+    engine::announceEndOfFight(report, m_roundWindow);
+}
+
+void FightController::Button2Click() {
+    fillStandardValues(m_form);
+}
+
+void FightController::Button4Click() {
+    m_form.close();
+}
+
+void FightController::Ende1Click() {
+    m_form.close();
+}
+
+void FightController::NeuKampf1gegen11Click() {
+    engine::resetCombatState(m_state);
+    m_form.roundButton()->setEnabled(true);
+    resetFightDisplay(m_form);
+    m_weaponTarget.forgetWeapons();
+    m_form.fightLog().startNewFight();
+}
+
+void FightController::berdiesesProgramm1Click() {
+    toolkit::showMessageBox(QString::fromUtf8(defectList.text),
+                            QString::fromUtf8(defectList.caption));
+}
+
+void FightController::Copyright1Click() {
+    toolkit::showMessageBox(QString::fromUtf8(changeList.text),
+                            QString::fromUtf8(changeList.caption));
+}
+
+void FightController::Copyright3Click() {
+    toolkit::showMessageBox(QString::fromUtf8(copyrightNotice.text),
+                            QString::fromUtf8(copyrightNotice.caption));
+}
+
+void FightController::EditChange(std::size_t rowIndex, Fighter fighter) {
+    // Each input reports its own errors; none escapes to the event loop.
+    try {
+        const ValueRow& row = valueRows.at(rowIndex);
+        const QString text = m_form.panel(fighter).edits.at(rowIndex)->text();
+        QLabel* target = m_form.eventPanel().value(fighter, row.shownIn);
+        if (row.storedIn == nullptr) {
+            target->setText(text);
+            return;
+        }
+        const std::int32_t value = toolkit::parseInteger(toolkit::toStdString(text));
+        m_state.fighter(fighter).*row.storedIn = value;
+        target->setText(toolkit::toQString(toolkit::integerText(value)));
+    } catch (...) {
+        toolkit::showMessageBox(QStringLiteral("Füllen sie bitte erst alle Werte aus"),
+                                toolkit::toQString(engine::errorTitle));
+    }
+}
+
+void FightController::ListBoxClick(Fighter fighter) {
+    const int row = m_weaponListWatchers[engine::indexOf(fighter)]->selectedRow();
+    m_choiceWindows.executor(fighter).carryOut(weapons::chooseFromCatalogue(
+        row, m_weaponTarget.strength(fighter), m_weaponTarget.dexterity(fighter)));
+}
+
+void FightController::ImprovisedButtonClick(Fighter fighter) {
+    m_choiceWindows.improvisedWindow(fighter).showAndRaise();
+}
+
+void FightController::UnfamiliarButtonClick(Fighter fighter) {
+    m_choiceWindows.unfamiliarWindow(fighter).showAndRaise();
+}
+
+void FightController::ArmourBoxChange(Fighter fighter, QComboBox* box) {
+    // An edited text part that names no entry means no entry is selected.
+    const int selected = toolkit::dropEntryUnlessTextNamesIt(*box);
+    std::int32_t& armour = m_state.fighter(fighter).armour;
+    const weapons::ArmourChoice choice = weapons::chooseArmour(selected, box->count(), armour);
+    armour = choice.armour;
+    m_form.eventPanel()
+        .value(fighter, EventValue::Armour)
+        ->setText(toolkit::toQString(choice.labelText));
+}
+
+void FightController::AlternativeArmourClick(Fighter fighter) {
+    FighterPanel& fighterPanel = m_form.panel(fighter);
+    const bool alternative = fighterPanel.alternativeArmour->isChecked();
+    fighterPanel.protectionBox->setVisible(alternative);
+    fighterPanel.armourClassBox->setVisible(!alternative);
+}
+
+} // namespace ui

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "PanelRoundWindow.h"
+#include "PanelWeaponTarget.h"
+#include "engine/CombatState.h"
+#include "engine/DiceGenerator.h"
+#include "ui/FightSetup.h"
+#include "ui/choices/ChoiceWindows.h"
+
+#include <QObject>
+#include <array>
+#include <exception>
+
+class QComboBox;
+
+namespace ui {
+
+class ListSelectionWatcher;
+class TForm1;
+
+// What the main window's controls do. It holds the fight record and the dice, feeds the
+// fight log, and creates the choice windows, which it opens from the weapon controls.
+class FightController : public QObject {
+    Q_OBJECT
+public:
+    // Connects itself to the controls of form, which must outlive it.
+    explicit FightController(TForm1& form);
+    ~FightController() override;
+
+    engine::CombatState& combatState() { return m_state; }
+    weapons::ChoiceWindows& choiceWindows() { return m_choiceWindows; }
+
+    // Handlers, named after their control and event.
+    void FormCreate();
+    void Button1Click();
+    void Button2Click();
+    void Button4Click();
+    void NeuKampf1gegen11Click();
+    void Ende1Click();
+    void berdiesesProgramm1Click();
+    void Copyright1Click();
+    void Copyright3Click();
+    // The change handler of all fourteen value fields (Edit1Change … Edit14Change).
+    void EditChange(std::size_t rowIndex, engine::Fighter fighter);
+    // ListBox1Click / ListBox2Click.
+    void ListBoxClick(engine::Fighter fighter);
+    // Button5Click / Button7Click and Button6Click / Button8Click.
+    void ImprovisedButtonClick(engine::Fighter fighter);
+    void UnfamiliarButtonClick(engine::Fighter fighter);
+    // ComboBox1Change … ComboBox4Change.
+    void ArmourBoxChange(engine::Fighter fighter, QComboBox* box);
+    // CheckBox1Click / CheckBox2Click.
+    void AlternativeArmourClick(engine::Fighter fighter);
+
+private:
+    void connectCommands();
+    void connectFighterInputs(engine::Fighter fighter);
+    // What both fighters bring into the next round, for the log.
+    FightSetup fightSetup() const;
+    QString failedRoundText(const std::exception& error) const;
+
+    TForm1& m_form;
+    engine::CombatState m_state;
+    engine::DiceGenerator m_dice;
+    PanelRoundWindow m_roundWindow;
+    PanelWeaponTarget m_weaponTarget;
+    // The windows themselves belong to the main window; this only finds them.
+    weapons::ChoiceWindows m_choiceWindows;
+    std::array<ListSelectionWatcher*, 2> m_weaponListWatchers{};
+};
+
+} // namespace ui
