@@ -1,8 +1,8 @@
+#include "FakeRoundWindow.h"
 #include "Targets.h"
 #include "engine/CombatState.h"
 #include "engine/DiceGenerator.h"
 #include "engine/Round.h"
-#include "tests/engine/FakeRoundWindow.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>

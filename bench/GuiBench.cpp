@@ -2,6 +2,7 @@
 // creating all windows of the program, and start-up and resident memory in fresh
 // processes, each next to a bare Qt main window as the baseline of the same run, and to a
 // main window with a single label, the least a window showing any text costs.
+#include "GuiTestSupport.h"
 #include "ProbeProcess.h"
 #include "ResidentMemory.h"
 #include "Targets.h"
@@ -38,7 +39,7 @@ void setLabelText(const ui::TForm1& window, PanelLabel label, const char* text) 
 }
 
 void prepareFight(ui::TForm1& window) {
-    window.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    guitest::child<QPushButton>(&window, "Button2")->click();
     setLabelText(window, PanelLabel::Label11, "1W6");
     setLabelText(window, PanelLabel::Label41, "1W6");
     setLabelText(window, PanelLabel::Label1, "normal");
@@ -66,7 +67,7 @@ void guiRound(benchmark::State& state) {
     window.show();
     QCoreApplication::processEvents();
     prepareFight(window);
-    auto* roundButton = window.findChild<QPushButton*>(QStringLiteral("Button1"));
+    auto* roundButton = guitest::child<QPushButton>(&window, "Button1");
 
     for (auto _ : state) {
         roundButton->click();
@@ -84,14 +85,14 @@ BENCHMARK(guiRound);
 void prepareEndlessFight(ui::TForm1& window) {
     prepareFight(window);
     for (const char* edit : {"Edit1", "Edit9"}) {
-        window.findChild<QLineEdit*>(QString::fromLatin1(edit))->setText("1000000000");
+        guitest::child<QLineEdit>(&window, QString::fromLatin1(edit))->setText("1000000000");
     }
 }
 
 void startEndlessFight(ui::TForm1& window, int rounds) {
-    window.findChild<QAction*>(QStringLiteral("NeuKampf1gegen11"))->trigger();
+    guitest::triggerAction(&window, "NeuKampf1gegen11");
     prepareEndlessFight(window);
-    auto* roundButton = window.findChild<QPushButton*>(QStringLiteral("Button1"));
+    auto* roundButton = guitest::child<QPushButton>(&window, "Button1");
     for (int round = 0; round < rounds; ++round) {
         roundButton->click();
     }
@@ -109,7 +110,7 @@ void guiRoundPaintedAt(benchmark::State& state) {
     ui::TForm1& window = windows.form1();
     window.showMaximized();
     QCoreApplication::processEvents();
-    auto* roundButton = window.findChild<QPushButton*>(QStringLiteral("Button1"));
+    auto* roundButton = guitest::child<QPushButton>(&window, "Button1");
     startEndlessFight(window, atRound - 1);
 
     for (auto _ : state) {
@@ -141,10 +142,10 @@ void memoryAfterRounds(benchmark::State& state, bool oneFight) {
     window.showMaximized();
     QCoreApplication::processEvents();
     const long startKiB = bench::residentKiB();
-    auto* roundButton = window.findChild<QPushButton*>(QStringLiteral("Button1"));
-    auto* newFight = window.findChild<QAction*>(QStringLiteral("NeuKampf1gegen11"));
+    auto* roundButton = guitest::child<QPushButton>(&window, "Button1");
+    QAction* newFight = guitest::child<QAction>(&window, "NeuKampf1gegen11");
     const auto nextFight = [&] {
-        newFight->trigger();
+        guitest::triggerAction(newFight);
         oneFight ? prepareEndlessFight(window) : prepareFight(window);
     };
     nextFight();

@@ -4,7 +4,12 @@ add_library(torvenn_common INTERFACE)
 target_compile_features(torvenn_common INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)
 target_include_directories(torvenn_common INTERFACE ${PROJECT_SOURCE_DIR})
-target_compile_options(torvenn_common INTERFACE -Wall -Wextra -Wpedantic -Werror)
+if(MSVC)
+    # The same warnings in MSVC's words; the texts in the sources are UTF-8.
+    target_compile_options(torvenn_common INTERFACE /W4 /WX /permissive- /utf-8)
+else()
+    target_compile_options(torvenn_common INTERFACE -Wall -Wextra -Wpedantic -Werror)
+endif()
 
 set(TORVENN_SANITIZE "" CACHE STRING "Sanitizers to build with, e.g. address,undefined")
 if(TORVENN_SANITIZE)

@@ -10,13 +10,13 @@
 // flags); then lines of text, twelve per round, for the labels in readLabels. A label
 // without a line keeps what the previous round left in it.
 #include "ExpectedText.h"
+#include "FakeRoundWindow.h"
 #include "FuzzCheck.h"
 #include "InputReader.h"
 #include "engine/CombatState.h"
 #include "engine/DamageTable.h"
 #include "engine/DiceGenerator.h"
 #include "engine/Round.h"
-#include "tests/engine/FakeRoundWindow.h"
 #include "toolkit/IntegerText.h"
 
 #include <array>

@@ -5,12 +5,11 @@
 # Not part of the tests; the figures are in docs/PERFORMANCE.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-bash scripts/install-packages.sh "${BENCH_PACKAGES[@]}"
+bash scripts/install-packages.sh bench
+source scripts/jobs.sh
 
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DTORVENN_BUILD_BENCHMARKS=ON
-cmake --build build/bench -j "$(nproc)" --target engine_bench gui_bench
+cmake --preset bench
+cmake --build --preset bench
 bash scripts/check-run-paths.sh build/bench build/bench/bench/engine_bench \
     build/bench/bench/gui_bench
 

@@ -15,13 +15,12 @@ for argument in "$@"; do
     esac
 done
 
-source scripts/packages.sh
-bash scripts/install-packages.sh "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+bash scripts/install-packages.sh fuzz
+source scripts/jobs.sh
 source scripts/sanitizer-env.sh
 
-cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DTORVENN_BUILD_FUZZERS=ON -DTORVENN_SANITIZE=address,undefined -DBUILD_TESTING=OFF
-cmake --build build/fuzz -j "$(nproc)" --target integer_text_fuzzer round_fuzzer
+cmake --preset fuzz
+cmake --build --preset fuzz
 bash scripts/check-run-paths.sh build/fuzz build/fuzz/fuzz/integer_text_fuzzer \
     build/fuzz/fuzz/round_fuzzer
 

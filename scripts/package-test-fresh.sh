@@ -9,8 +9,7 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "Run as root: debootstrap, chroot and mount need it." >&2
     exit 1
 fi
-source scripts/packages.sh
-bash scripts/install-packages.sh debootstrap
+bash scripts/install-packages.sh package-test-fresh
 bash scripts/package.sh
 deb=$(ls build/package/torvenn-kampfgenerator_*.deb)
 

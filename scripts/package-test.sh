@@ -4,8 +4,7 @@
 # is not part of scripts/test.sh; run it as root or as a user with sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-bash scripts/install-packages.sh "${DISPLAY_PACKAGES[@]}"
+bash scripts/install-packages.sh package-test
 
 package=torvenn-kampfgenerator
 if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'installed'; then

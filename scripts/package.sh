@@ -2,8 +2,8 @@
 # Builds the Debian package build/package/torvenn-kampfgenerator_<version>_<arch>.deb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-bash scripts/install-packages.sh "${PACKAGE_PACKAGES[@]}"
+bash scripts/install-packages.sh package
+source scripts/jobs.sh
 
 # Debian's hardening flags, as a Debian package build would pass them.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
@@ -11,9 +11,8 @@ CXXFLAGS=$(dpkg-buildflags --get CXXFLAGS) CPPFLAGS=$(dpkg-buildflags --get CPPF
 LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
 export CXXFLAGS="$CXXFLAGS $CPPFLAGS" LDFLAGS
 rm -rf build/package
-cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DTORVENN_BUILD_TOOLS=OFF
-cmake --build build/package -j 2
+cmake --preset package
+cmake --build --preset package
 rm -f build/package/*.deb
 (cd build/package && cpack)
 deb=$(ls build/package/*.deb)

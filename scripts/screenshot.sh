@@ -8,11 +8,11 @@
 # every change to the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-bash scripts/install-packages.sh "${SCREENSHOT_PACKAGES[@]}"
+bash scripts/install-packages.sh screenshot
+source scripts/jobs.sh
 
-cmake -S . -B build/debug -G Ninja -DCMAKE_BUILD_TYPE=Debug
-cmake --build build/debug -j 2 --target kampfgenerator-screenshot layout_tests
+cmake --preset debug
+cmake --build --preset debug --target kampfgenerator-screenshot layout_tests
 
 # A 4K screen, so that even at scale 2 the window fits on it.
 on_display() {

@@ -5,21 +5,19 @@
 # last the Debian package, checked by lintian.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-bash scripts/install-packages.sh "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" "${ATSPI_PACKAGES[@]}"
-jobs=$(nproc)
-export QT_QPA_PLATFORM=offscreen
+bash scripts/install-packages.sh test
+source scripts/jobs.sh
 
 echo "== Debug build"
-cmake -S . -B build/debug -G Ninja -DCMAKE_BUILD_TYPE=Debug
-cmake --build build/debug -j "$jobs"
-ctest --test-dir build/debug --output-on-failure -j "$jobs"
+cmake --preset debug
+cmake --build --preset debug
+ctest --preset debug
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 source scripts/sanitizer-env.sh
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVENN_SANITIZE=address,undefined
-cmake --build build/asan -j "$jobs"
-ctest --test-dir build/asan --output-on-failure -j "$jobs"
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
 
 echo "== Fuzzing"
 bash scripts/fuzz.sh 30

@@ -29,7 +29,7 @@ inline constexpr HelpText changeList{
 
 inline constexpr HelpText copyrightNotice{
     "Copyrightvermerk",
-    "Torvenn Kampfgenerator Version 1.1\n\n"
+    "Torvenn Kampfgenerator Version " TORVENN_VERSION "\n\n"
     "Copyright © die Entwickler des Torvenn Kampfgenerators.\n\n"
     "Dieses Programm ist ein Hilfsmittel für Spielleiter des Rollenspiels Torvenn. Es darf "
     "frei verwendet und weitergegeben werden, solange dieser Vermerk erhalten bleibt. Das "

@@ -20,7 +20,7 @@ using engine::Fighter;
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Torvenn Kampfgenerator Version 1.1"));
+    setWindowTitle(QStringLiteral("Torvenn Kampfgenerator Version " TORVENN_VERSION));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     buildMenu();

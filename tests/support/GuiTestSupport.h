@@ -74,8 +74,17 @@ inline void inspectNextMessageBox(std::function<void(QMessageBox*)> inspect) {
     poll->start();
 }
 
+// Triggers an action as its menu item or shortcut does. A disabled action would silently
+// do nothing, so it fails loudly, as a missing one does.
+inline void triggerAction(QAction* action) {
+    if (!action->isEnabled()) {
+        qFatal("action %s is disabled", qPrintable(action->objectName()));
+    }
+    action->trigger();
+}
+
 inline void triggerAction(const QWidget* root, const QString& name) {
-    child<QAction>(root, name)->trigger();
+    triggerAction(child<QAction>(root, name));
 }
 
 // Replaces a field's text the way a user does: select all, then type.
