@@ -1,0 +1,203 @@
+#include "FightChain.h"
+
+#include "Arithmetic.h"
+#include "Round.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+namespace engine {
+
+namespace {
+
+// At most this many cells of earlier rows are kept (32 MiB).
+constexpr std::int64_t keptCellsLimit = std::int64_t{1} << 20;
+
+// The chances of the three ends and the expected number of rounds from one state, the
+// fighters named by the chain's rows and columns.
+struct Outlook {
+    double rowWins = 0;
+    double columnWins = 0;
+    double bothFall = 0;
+    double rounds = 0;
+};
+
+inline void addScaled(Outlook& sum, const Outlook& term, double factor) {
+    sum.rowWins += factor * term.rowWins;
+    sum.columnWins += factor * term.columnWins;
+    sum.bothFall += factor * term.bothFall;
+    sum.rounds += factor * term.rounds;
+}
+
+constexpr Outlook rowWinsNow{1, 0, 0, 0};
+constexpr Outlook columnWinsNow{0, 1, 0, 0};
+constexpr Outlook bothFallNow{0, 0, 1, 0};
+
+struct Loss {
+    std::int32_t steps;
+    double chance;
+};
+
+// Losses as steps over the live states 1 … size (life points 4 … 3 + size); every loss of
+// size or more ends the fighter from any of them, so they are one.
+std::vector<Loss> lossSteps(const LifeLoss& loss, std::int32_t size) {
+    std::vector<Loss> steps;
+    for (const LossChance& each : loss.losses) {
+        const std::int32_t step = std::min(each.lifePoints, size);
+        if (!steps.empty() && steps.back().steps == step) {
+            steps.back().chance += each.chance;
+        } else {
+            steps.push_back({step, each.chance});
+        }
+    }
+    return steps;
+}
+
+// The largest loss that can leave the fighter standing: how many earlier rows are needed.
+std::int32_t reachBack(const std::vector<Loss>& steps, std::int32_t size) {
+    std::int32_t reach = 0;
+    for (const Loss& loss : steps) {
+        if (loss.steps < size) {
+            reach = std::max(reach, loss.steps);
+        }
+    }
+    return reach;
+}
+
+// The chain over rows 1 … rowSize and columns 1 … columnSize (life points less 3). Row by
+// row, each state's outlook is what the round leads to, divided by the chance of leaving
+// it; the rows before are kept already summed over the column fighter's losses.
+Outlook solveChain(std::int32_t rowSize, std::int32_t columnSize, const LifeLoss& rowLoss,
+                   const LifeLoss& columnLoss) {
+    const std::vector<Loss> rowSteps = lossSteps(rowLoss, rowSize);
+    const std::vector<Loss> columnSteps = lossSteps(columnLoss, columnSize);
+    const double rowStays = rowLoss.chanceOfNone;
+    const double columnStays = columnLoss.chanceOfNone;
+    const double leaving = 1.0 / (1.0 - rowStays * columnStays);
+    const auto columns = static_cast<std::size_t>(columnSize);
+    const auto pad = static_cast<std::size_t>(columnSteps.empty() ? 0 : columnSteps.back().steps);
+
+    // The fallen row fighter's states, summed over the column fighter's losses.
+    std::vector<Outlook> fallenRow(columns + 1);
+    for (std::size_t column = 1; column <= columns; ++column) {
+        addScaled(fallenRow[column], columnWinsNow, columnStays);
+        for (const Loss& loss : columnSteps) {
+            addScaled(fallenRow[column],
+                      column > static_cast<std::size_t>(loss.steps) ? columnWinsNow : bothFallNow,
+                      loss.chance);
+        }
+    }
+
+    const auto reach = static_cast<std::size_t>(reachBack(rowSteps, rowSize));
+    std::vector<Outlook> keptRows(reach * (columns + 1));
+    auto keptRow = [&](std::size_t row) { return keptRows.data() + (row % reach) * (columns + 1); };
+
+    // The row in work, its first pad cells for the column fighter fallen.
+    std::vector<Outlook> current(pad + columns + 1, rowWinsNow);
+    std::vector<Outlook> fromEarlierRows(columns + 1);
+    for (std::size_t row = 1; row <= static_cast<std::size_t>(rowSize); ++row) {
+        std::fill(fromEarlierRows.begin(), fromEarlierRows.end(), Outlook{});
+        for (const Loss& loss : rowSteps) {
+            const auto step = static_cast<std::size_t>(loss.steps);
+            const Outlook* source = row > step ? keptRow(row - step) : fallenRow.data();
+            for (std::size_t column = 1; column <= columns; ++column) {
+                addScaled(fromEarlierRows[column], source[column], loss.chance);
+            }
+        }
+        Outlook* kept = reach > 0 ? keptRow(row) : nullptr;
+        for (std::size_t column = 1; column <= columns; ++column) {
+            Outlook sameRow;
+            for (const Loss& loss : columnSteps) {
+                addScaled(sameRow, current[pad + column - static_cast<std::size_t>(loss.steps)],
+                          loss.chance);
+            }
+            Outlook& here = current[pad + column];
+            here = fromEarlierRows[column];
+            addScaled(here, sameRow, rowStays);
+            here.rounds += 1;
+            here.rowWins *= leaving;
+            here.columnWins *= leaving;
+            here.bothFall *= leaving;
+            here.rounds *= leaving;
+            if (kept != nullptr) {
+                kept[column] = sameRow;
+                addScaled(kept[column], here, columnStays);
+            }
+        }
+    }
+    return current[pad + columns];
+}
+
+ForecastFigures figuresOf(const Outlook& outlook, bool rowsAreFighter1) {
+    return {rowsAreFighter1 ? outlook.rowWins : outlook.columnWins,
+            rowsAreFighter1 ? outlook.columnWins : outlook.rowWins, outlook.bothFall,
+            outlook.rounds};
+}
+
+// A fight in which a fighter is already down ends after the next round, unless a loss
+// wraps its life points around to the top of the range.
+FightForecast lastRound(std::int32_t lifePoints1, std::int32_t lifePoints2, const LifeLoss& lossOf1,
+                        const LifeLoss& lossOf2, std::int64_t budget) {
+    std::vector<LossChance> losses1 = lossOf1.losses;
+    std::vector<LossChance> losses2 = lossOf2.losses;
+    losses1.push_back({0, lossOf1.chanceOfNone});
+    losses2.push_back({0, lossOf2.chanceOfNone});
+    ForecastFigures figures{0, 0, 0, 1};
+    for (const LossChance& loss1 : losses1) {
+        for (const LossChance& loss2 : losses2) {
+            const double chance = loss1.chance * loss2.chance;
+            const bool down1 = wrappingSub(lifePoints1, loss1.lifePoints) <= lostAtLifePoints;
+            const bool down2 = wrappingSub(lifePoints2, loss2.lifePoints) <= lostAtLifePoints;
+            if (chance == 0) {
+                continue;
+            }
+            if (!down1 && !down2) {
+                const double size1 = wrappingSub(lifePoints1, loss1.lifePoints) - 3.0;
+                const double size2 = wrappingSub(lifePoints2, loss2.lifePoints) - 3.0;
+                return TooLargeToCompute{size1 * size2 * 2, budget};
+            }
+            (down1 && down2 ? figures.bothFall
+             : down1        ? figures.fighter2Wins
+                            : figures.fighter1Wins) += chance;
+        }
+    }
+    return figures;
+}
+
+} // namespace
+
+FightForecast solveFight(std::int32_t lifePoints1, std::int32_t lifePoints2,
+                         const LifeLoss& lossOf1, const LifeLoss& lossOf2, std::int64_t budget) {
+    if (lifePoints1 <= lostAtLifePoints || lifePoints2 <= lostAtLifePoints) {
+        return lastRound(lifePoints1, lifePoints2, lossOf1, lossOf2, budget);
+    }
+    if (!lossOf1.canLose() && !lossOf2.canLose()) {
+        return NobodyCanFall{};
+    }
+    // Cannot overflow: both are at least 4.
+    const std::int32_t size1 = lifePoints1 - lostAtLifePoints;
+    const std::int32_t size2 = lifePoints2 - lostAtLifePoints;
+    const double steps = static_cast<double>(size1) * static_cast<double>(size2) *
+                         static_cast<double>(lossOf1.losses.size() + lossOf2.losses.size());
+    if (steps > static_cast<double>(budget)) {
+        return TooLargeToCompute{steps, budget};
+    }
+    // Rows run over the fighter whose earlier rows take less room to keep.
+    const auto keptCells = [](std::int32_t rowSize, const LifeLoss& rowLoss,
+                              std::int32_t columnSize) {
+        return static_cast<double>(reachBack(lossSteps(rowLoss, rowSize), rowSize)) *
+               static_cast<double>(columnSize);
+    };
+    const double keptBy1 = keptCells(size1, lossOf1, size2);
+    const double keptBy2 = keptCells(size2, lossOf2, size1);
+    if (std::min(keptBy1, keptBy2) > static_cast<double>(keptCellsLimit)) {
+        return TooLargeToCompute{steps, budget};
+    }
+    if (keptBy1 <= keptBy2) {
+        return figuresOf(solveChain(size1, size2, lossOf1, lossOf2), true);
+    }
+    return figuresOf(solveChain(size2, size1, lossOf2, lossOf1), false);
+}
+
+} // namespace engine
