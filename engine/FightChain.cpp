@@ -96,7 +96,11 @@ FORECAST_WIDE_VECTORS Outlook solveChain(std::int32_t rowSize, std::int32_t colu
     const auto pad = static_cast<std::size_t>(columnSteps.empty() ? 0 : columnSteps.back().steps);
 
     // The fallen row fighter's states, summed over the column fighter's losses.
-    std::vector<Cell> fallenRow(columns + 1);
+    // Rows are summed in blocks of columns held in registers; the rows are padded to whole
+    // blocks so that every block reads cells of its own row.
+    constexpr std::size_t block = 8;
+    const std::size_t stride = 1 + (columns + block - 1) / block * block;
+    std::vector<Cell> fallenRow(stride);
     for (std::size_t column = 1; column <= columns; ++column) {
         Lanes sum = columnStays * columnWinsNow;
         for (const Loss& loss : columnSteps) {
@@ -107,7 +111,8 @@ FORECAST_WIDE_VECTORS Outlook solveChain(std::int32_t rowSize, std::int32_t colu
     }
 
     const auto reach = static_cast<std::size_t>(reachBack(rowSteps, rowSize));
-    std::vector<Cell> keptRows(reach * (columns + 1));
+    std::vector<Cell> keptRows(reach * stride);
+    std::vector<Cell> fromEarlierRows(stride);
     std::vector<const Cell*> sources(rowSteps.size());
     std::vector<double> sourceFactors(rowSteps.size());
     for (std::size_t k = 0; k < rowSteps.size(); ++k) {
@@ -129,17 +134,31 @@ FORECAST_WIDE_VECTORS Outlook solveChain(std::int32_t rowSize, std::int32_t colu
     for (std::size_t row = 1; row <= static_cast<std::size_t>(rowSize); ++row) {
         for (std::size_t k = 0; k < rowSteps.size(); ++k) {
             const auto step = static_cast<std::size_t>(rowSteps[k].steps);
-            sources[k] = row > step ? keptRows.data() + ((row - step) % reach) * (columns + 1)
-                                    : fallenRow.data();
+            sources[k] =
+                row > step ? keptRows.data() + ((row - step) % reach) * stride : fallenRow.data();
         }
-        Cell* kept = reach > 0 ? keptRows.data() + (row % reach) * (columns + 1) : nullptr;
-        for (std::size_t column = 1; column <= columns; ++column) {
-            Lanes fromEarlierRows = eachRound;
-            Lanes term;
-            for (std::size_t k = 0; k < sources.size(); ++k) {
-                load(term, sources[k][column]);
-                fromEarlierRows += sourceFactors[k] * term;
+        Cell* kept = reach > 0 ? keptRows.data() + (row % reach) * stride : nullptr;
+        Lanes term;
+        for (std::size_t first = 1; first <= columns; first += block) {
+            Lanes sums[block];
+            for (Lanes& sum : sums) {
+                sum = eachRound;
             }
+            for (std::size_t k = 0; k < sources.size(); ++k) {
+                const Cell* source = sources[k] + first;
+                const double factor = sourceFactors[k];
+                for (std::size_t b = 0; b < block; ++b) {
+                    load(term, source[b]);
+                    sums[b] += factor * term;
+                }
+            }
+            for (std::size_t b = 0; b < block; ++b) {
+                store(fromEarlierRows[first + b], sums[b]);
+            }
+        }
+        for (std::size_t column = 1; column <= columns; ++column) {
+            Lanes earlier;
+            load(earlier, fromEarlierRows[column]);
             Lanes farInRow{};
             for (std::size_t k = farLosses; k > 0; --k) {
                 load(term, current[pad + column - static_cast<std::size_t>(columnSteps[k].steps)]);
@@ -147,7 +166,7 @@ FORECAST_WIDE_VECTORS Outlook solveChain(std::int32_t rowSize, std::int32_t colu
             }
             Lanes near;
             load(near, current[pad + column - nearStep]);
-            const Lanes here = (fromEarlierRows + sameRowFactor * farInRow) + nearFactor * near;
+            const Lanes here = (earlier + sameRowFactor * farInRow) + nearFactor * near;
             store(current[pad + column], here);
             if (kept != nullptr) {
                 store(kept[column], columnStays * here + (farInRow + nearChance * near));
