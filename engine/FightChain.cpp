@@ -12,8 +12,12 @@ namespace engine {
 
 namespace {
 
-// At most this many cells of earlier rows are kept (32 MiB).
-constexpr std::int64_t keptCellsLimit = std::int64_t{1} << 20;
+// At most this many cells of four doubles are held (32 MiB).
+constexpr double heldCellsLimit = 1 << 20;
+
+// Besides the earlier rows kept: the row in work with its padding, its sums over the
+// earlier rows and the fallen row.
+constexpr double rowsInWork = 4;
 
 // The chances of the three ends and the expected number of rounds from one state, the
 // fighters named by the chain's rows and columns.
@@ -231,18 +235,18 @@ FightForecast solveFight(std::int32_t lifePoints1, std::int32_t lifePoints2,
     if (steps > static_cast<double>(budget)) {
         return TooLargeToCompute{steps, budget};
     }
-    // Rows run over the fighter whose earlier rows take less room to keep.
-    const auto keptCells = [](std::int32_t rowSize, const LifeLoss& rowLoss,
+    // Rows run over the fighter for whom the chain holds fewer cells.
+    const auto heldCells = [](std::int32_t rowSize, const LifeLoss& rowLoss,
                               std::int32_t columnSize) {
-        return static_cast<double>(reachBack(lossSteps(rowLoss, rowSize), rowSize)) *
+        return (reachBack(lossSteps(rowLoss, rowSize), rowSize) + rowsInWork) *
                static_cast<double>(columnSize);
     };
-    const double keptBy1 = keptCells(size1, lossOf1, size2);
-    const double keptBy2 = keptCells(size2, lossOf2, size1);
-    if (std::min(keptBy1, keptBy2) > static_cast<double>(keptCellsLimit)) {
+    const double heldBy1 = heldCells(size1, lossOf1, size2);
+    const double heldBy2 = heldCells(size2, lossOf2, size1);
+    if (std::min(heldBy1, heldBy2) > heldCellsLimit) {
         return TooLargeToCompute{steps, budget};
     }
-    if (keptBy1 <= keptBy2) {
+    if (heldBy1 <= heldBy2) {
         return figuresOf(solveChain(size1, size2, lossSteps(lossOf1, size1),
                                     lossSteps(lossOf2, size2), lossOf1.chanceOfNone,
                                     lossOf2.chanceOfNone),
