@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <variant>
@@ -44,6 +45,11 @@ struct Situation {
     const char* name;
     std::function<void(FakeRoundWindow&, CombatState&)> arrange;
 };
+
+// Names the situation in the test's output.
+void PrintTo(const Situation& situation, std::ostream* out) {
+    *out << situation.name;
+}
 
 // What whole fights, each played round by round to its end, came to.
 struct PlayedFights {
@@ -154,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Situation{"armourAboveTheOpponentsBestDamage",
                                 [](FakeRoundWindow& window, CombatState& state) {
                                     state.fighter2.armour = 7;
-                                    window.label("Label41") = "1W6-1";
+                                    window.label("Label41") = "2W6";
                                 }},
                       Situation{"torchAgainstAFireSensitiveOpponent",
                                 [](FakeRoundWindow& window, CombatState&) {
@@ -172,6 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     window.label("Label41") = "0";
                                     window.label("Label10").clear();
                                     state.fighter2.damageRoll = 6;
+                                    window.label("Label11") = "2W6+1";
                                     window.label("Label23") = "9";
                                 }},
                       Situation{"negativeDamageCodes",
