@@ -124,7 +124,7 @@ FORECAST_WIDE_VECTORS Outlook solveChain(std::int32_t rowSize, std::int32_t colu
     }
 
     // The row in work, its first pad cells for the column fighter fallen.
-    std::vector<Cell> current(pad + columns + 1);
+    std::vector<Cell> current(pad + stride + 1);
     for (Cell& columnFallen : current) {
         store(columnFallen, rowWinsNow);
     }
@@ -160,20 +160,31 @@ FORECAST_WIDE_VECTORS Outlook solveChain(std::int32_t rowSize, std::int32_t colu
                 store(fromEarlierRows[first + b], sums[b]);
             }
         }
-        for (std::size_t column = 1; column <= columns; ++column) {
-            Lanes earlier;
-            load(earlier, fromEarlierRows[column]);
-            Lanes farInRow{};
+        // Two columns at a time: every far loss reaches back two columns or more, so both
+        // far sums need only states already known. A pair may run one column past the
+        // last; that cell feeds nothing but cells past the last as well.
+        for (std::size_t column = 1; column <= columns; column += 2) {
+            const Cell* left = current.data() + pad + column;
+            Lanes farInRow[2]{};
             for (std::size_t k = farLosses; k > 0; --k) {
-                load(term, current[pad + column - static_cast<std::size_t>(columnSteps[k].steps)]);
-                farInRow += columnSteps[k].chance * term;
+                const Cell* source = left - static_cast<std::size_t>(columnSteps[k].steps);
+                const double chance = columnSteps[k].chance;
+                load(term, source[0]);
+                farInRow[0] += chance * term;
+                load(term, source[1]);
+                farInRow[1] += chance * term;
             }
-            Lanes near;
-            load(near, current[pad + column - nearStep]);
-            const Lanes here = (earlier + sameRowFactor * farInRow) + nearFactor * near;
-            store(current[pad + column], here);
-            if (kept != nullptr) {
-                store(kept[column], columnStays * here + (farInRow + nearChance * near));
+            for (std::size_t pair = 0; pair < 2; ++pair) {
+                const std::size_t at = column + pair;
+                Lanes earlier;
+                load(earlier, fromEarlierRows[at]);
+                Lanes near;
+                load(near, current[pad + at - nearStep]);
+                const Lanes here = (earlier + sameRowFactor * farInRow[pair]) + nearFactor * near;
+                store(current[pad + at], here);
+                if (kept != nullptr) {
+                    store(kept[at], columnStays * here + (farInRow[pair] + nearChance * near));
+                }
             }
         }
     }
