@@ -2,10 +2,13 @@
 #include "Targets.h"
 #include "engine/CombatState.h"
 #include "engine/DiceGenerator.h"
+#include "engine/FightForecast.h"
 #include "engine/Round.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>
+#include <string>
+#include <variant>
 
 namespace {
 
@@ -60,6 +63,32 @@ void thousandRoundsOfFights(benchmark::State& bench) {
 }
 BENCHMARK(thousandRoundsOfFights);
 
+// The exact forecast of a fight between the standard fighters at the given life points,
+// with the given damage code for both: "1W6", or "4W6", whose 21 different losses make
+// the most work of any code.
+void forecastFight(benchmark::State& bench, const char* lifePoints, const char* damageCode) {
+    engine::CombatState state;
+    FakeRoundWindow window;
+    enterStandardValues(window);
+    for (const char* name : {"Label22", "Label23"}) {
+        window.label(name) = lifePoints;
+    }
+    window.label("Label11") = damageCode;
+    window.label("Label41") = damageCode;
+    if (!std::holds_alternative<engine::ForecastFigures>(engine::forecastFight(state, window))) {
+        bench.SkipWithError("no figures");
+        return;
+    }
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(engine::forecastFight(state, window));
+    }
+}
+BENCHMARK_CAPTURE(forecastFight, lifePoints15, "15", "1W6")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(forecastFight, lifePoints100, "100", "1W6")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(forecastFight, lifePoints500, "500", "1W6")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(forecastFight, lifePoints500MostLosses, "500", "4W6")
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -80,5 +109,13 @@ int main(int argc, char** argv) {
         std::printf("a thousand rounds of fights: %.3f us, %.1f ns per round\n",
                     fights->seconds * 1e6, fights->seconds * 1e9 / 1000);
     }
-    return met ? 0 : 1;
+    bool forecastsMet = true;
+    for (const char* name :
+         {"forecastFight/lifePoints500", "forecastFight/lifePoints500MostLosses"}) {
+        const auto* forecast = figures.find(name);
+        forecastsMet &= bench::reportTarget(
+            (std::string("forecast ") + (name + 14)).c_str(), forecast != nullptr,
+            forecast != nullptr ? forecast->seconds * 1e3 : 0, 5.0, "ms");
+    }
+    return met && forecastsMet ? 0 : 1;
 }

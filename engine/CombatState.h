@@ -43,6 +43,9 @@ struct CombatState {
     std::int32_t& attacks(Fighter which) {
         return which == Fighter::First ? fighter1Attacks : fighter2Attacks;
     }
+    std::int32_t attacks(Fighter which) const {
+        return which == Fighter::First ? fighter1Attacks : fighter2Attacks;
+    }
     std::int32_t& netDamageTo(Fighter which) {
         return which == Fighter::First ? netDamageToFighter1 : netDamageToFighter2;
     }

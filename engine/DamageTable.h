@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DiceGenerator.h"
+#include "DiceSource.h"
 
 #include <array>
 #include <cstdint>
@@ -54,8 +54,11 @@ const DamageRow* findDamageRow(std::string_view code);
 
 bool isRecognisedDamageCode(std::string_view code);
 
+// The dice a row rolls against an opponent who is or is not sensitive to fire.
+DiceRoll diceRollOf(const DamageRow& row, bool opponentFireSensitive);
+
 // Rolls the damage of a DamageCode; no value and no draw for an unknown code.
 std::optional<std::int32_t> rollDamage(std::string_view code, bool opponentFireSensitive,
-                                       DiceGenerator& dice);
+                                       DiceSource& dice);
 
 } // namespace engine

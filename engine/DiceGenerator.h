@@ -1,22 +1,21 @@
 #pragma once
 
+#include "DiceSource.h"
+
 #include <cstdint>
 
 namespace engine {
 
 // The single source of every roll: a 64-bit linear congruential generator that starts
 // from the same state in every run, so the same inputs always give the same fight.
-class DiceGenerator {
+class DiceGenerator final : public DiceSource {
 public:
     // The state after seeding with 1: the low half advanced once by the 32-bit rule.
     static constexpr std::uint64_t initialState = 0x00000000015A4E36ULL;
     static constexpr std::uint64_t multiplier = 0x0000015A00004E35ULL;
 
     std::int32_t nextValue();
-    // 0 … n-1; 0 without a draw when n is not positive.
-    std::int32_t randomBelow(std::int32_t n);
-    std::int32_t rollW6() { return randomBelow(6) + 1; }
-    std::int32_t rollW20() { return randomBelow(20) + 1; }
+    std::int32_t randomBelow(std::int32_t n) override;
 
     std::uint64_t state() const { return m_state; }
 

@@ -9,12 +9,9 @@ namespace engine {
 
 namespace {
 
-void rollFighterDamage(Fighter fighter, CombatState& state, DiceGenerator& dice,
-                       RoundWindow& window) {
-    const FighterControls& own = controlsOf(fighter);
-    const FighterControls& opponent = controlsOf(opponentOf(fighter));
-    const auto damage = rollDamage(window.labelText(own.damageCode),
-                                   window.isChecked(opponent.fireSensitive), dice);
+void rollFighterDamage(Fighter fighter, CombatState& state, DiceSource& dice, RoundWindow& window) {
+    const auto damage = rollDamage(window.labelText(controlsOf(fighter).damageCode),
+                                   opponentFireSensitive(fighter, window), dice);
     if (damage) {
         state.fighter(fighter).damageRoll = *damage;
     }
@@ -28,20 +25,7 @@ std::int32_t readInteger(const RoundWindow& window, PanelLabel label) {
     }
 }
 
-void loadPanel(CombatState& state, const RoundWindow& window) {
-    const FighterControls& c1 = controlsOf(Fighter::First);
-    const FighterControls& c2 = controlsOf(Fighter::Second);
-    state.fighter1.attackSkill = readInteger(window, c1.attackSkill);
-    state.fighter2.attackSkill = readInteger(window, c2.attackSkill);
-    state.fighter1.defenceSkill = readInteger(window, c1.defenceSkill);
-    state.fighter2.defenceSkill = readInteger(window, c2.defenceSkill);
-    state.fighter1.lifePoints = readInteger(window, c1.lifePoints);
-    state.fighter2.lifePoints = readInteger(window, c2.lifePoints);
-    state.fighter1.endurancePoints = readInteger(window, c1.endurancePoints);
-    state.fighter2.endurancePoints = readInteger(window, c2.endurancePoints);
-}
-
-void rollAttackAndDefence(FighterState& fighter, DiceGenerator& dice) {
+void rollAttackAndDefence(FighterState& fighter, DiceSource& dice) {
     fighter.attackRoll = dice.rollW20();
     fighter.defenceRoll = dice.rollW20();
     fighter.attackTotal = wrappingAdd(fighter.attackSkill, fighter.attackRoll);
@@ -53,20 +37,11 @@ AttackReport attack(Fighter attacker, CombatState& state) {
     FighterState& to = state.fighter(opponentOf(attacker));
     const std::int32_t netDamage = state.netDamageTo(opponentOf(attacker));
 
-    AttackReport report;
-    report.outcome = judgeAttack(from.attackTotal, to.defenceTotal);
-    report.takesEffect = state.attacks(attacker) == 1;
-    if (!report.takesEffect || report.outcome == AttackOutcome::Missed) {
-        return report;
-    }
-    if (from.damageRoll > 0) {
-        to.endurancePoints = wrappingSub(to.endurancePoints, from.damageRoll);
-        report.enduranceLost = from.damageRoll;
-    }
-    if (report.outcome == AttackOutcome::Hit && netDamage > 0) {
-        to.lifePoints = wrappingSub(to.lifePoints, netDamage);
-        report.lifeLost = netDamage;
-    }
+    const AttackReport report =
+        attackEffect(judgeAttack(from.attackTotal, to.defenceTotal), state.attacks(attacker) == 1,
+                     from.damageRoll, netDamage);
+    to.endurancePoints = wrappingSub(to.endurancePoints, report.enduranceLost);
+    to.lifePoints = wrappingSub(to.lifePoints, report.lifeLost);
     return report;
 }
 
@@ -98,6 +73,48 @@ void writePanel(const CombatState& state, RoundWindow& window) {
 
 } // namespace
 
+bool opponentFireSensitive(Fighter fighter, const RoundWindow& window) {
+    return window.isChecked(controlsOf(opponentOf(fighter)).fireSensitive);
+}
+
+void loadPanel(CombatState& state, const RoundWindow& window) {
+    const FighterControls& c1 = controlsOf(Fighter::First);
+    const FighterControls& c2 = controlsOf(Fighter::Second);
+    state.fighter1.attackSkill = readInteger(window, c1.attackSkill);
+    state.fighter2.attackSkill = readInteger(window, c2.attackSkill);
+    state.fighter1.defenceSkill = readInteger(window, c1.defenceSkill);
+    state.fighter2.defenceSkill = readInteger(window, c2.defenceSkill);
+    state.fighter1.lifePoints = readInteger(window, c1.lifePoints);
+    state.fighter2.lifePoints = readInteger(window, c2.lifePoints);
+    state.fighter1.endurancePoints = readInteger(window, c1.endurancePoints);
+    state.fighter2.endurancePoints = readInteger(window, c2.endurancePoints);
+}
+
+void takeUpAttackFlags(CombatState& state, const RoundWindow& window) {
+    for (const Fighter fighter : bothFighters) {
+        if (window.labelText(controlsOf(fighter).attackType) == normalAttackType) {
+            state.attacks(fighter) = 1;
+        }
+    }
+}
+
+AttackReport attackEffect(AttackOutcome outcome, bool takesEffect, std::int32_t damageRoll,
+                          std::int32_t netDamage) {
+    AttackReport report;
+    report.outcome = outcome;
+    report.takesEffect = takesEffect;
+    if (!takesEffect || outcome == AttackOutcome::Missed) {
+        return report;
+    }
+    if (damageRoll > 0) {
+        report.enduranceLost = damageRoll;
+    }
+    if (outcome == AttackOutcome::Hit && netDamage > 0) {
+        report.lifeLost = netDamage;
+    }
+    return report;
+}
+
 AttackOutcome judgeAttack(std::int32_t attackTotal, std::int32_t defenceTotal) {
     if (attackTotal < minimumAttackTotal) {
         return AttackOutcome::Missed;
@@ -109,13 +126,13 @@ std::string roundLine(std::int32_t roundNumber) {
     return "Es ist die " + toolkit::integerText(roundNumber) + " Runde des Kampfes";
 }
 
-RoundReport generateRound(CombatState& state, DiceGenerator& dice, RoundWindow& window) {
+RoundReport generateRound(CombatState& state, DiceSource& dice, RoundWindow& window) {
     RoundReport report = resolveRound(state, dice, window);
     announceEndOfFight(report, window);
     return report;
 }
 
-RoundReport resolveRound(CombatState& state, DiceGenerator& dice, RoundWindow& window) {
+RoundReport resolveRound(CombatState& state, DiceSource& dice, RoundWindow& window) {
     state.roundNumber = wrappingAdd(state.roundNumber, 1);
     for (const Fighter fighter : bothFighters) {
         rollFighterDamage(fighter, state, dice, window);
@@ -128,11 +145,7 @@ RoundReport resolveRound(CombatState& state, DiceGenerator& dice, RoundWindow& w
         state.netDamageTo(fighter) = wrappingSub(state.fighter(opponentOf(fighter)).damageRoll,
                                                  state.fighter(fighter).armour);
     }
-    for (const Fighter fighter : bothFighters) {
-        if (window.labelText(controlsOf(fighter).attackType) == normalAttackType) {
-            state.attacks(fighter) = 1;
-        }
-    }
+    takeUpAttackFlags(state, window);
 
     RoundReport report;
     report.roundNumber = state.roundNumber;

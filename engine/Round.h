@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CombatState.h"
-#include "DiceGenerator.h"
+#include "DiceSource.h"
 #include "RoundWindow.h"
 #include "toolkit/IntegerText.h"
 
@@ -44,16 +44,33 @@ public:
 
 AttackOutcome judgeAttack(std::int32_t attackTotal, std::int32_t defenceTotal);
 
+// What an attack costs its defender: the attacker's damage roll in endurance points when
+// it is not missed, and the net damage in life points when it hits; nothing below zero,
+// and nothing at all before the attacker has attacked with a weapon.
+AttackReport attackEffect(AttackOutcome outcome, bool takesEffect, std::int32_t damageRoll,
+                          std::int32_t netDamage);
+
+// The fire check box that counts for the fighter's damage roll: the opponent's.
+bool opponentFireSensitive(Fighter fighter, const RoundWindow& window);
+
+// Converts the panel's skills, life and endurance points into the fighters' working copies,
+// in the round's order. Throws PanelConversionError at the first label that holds no whole
+// number; the values converted before it stay stored.
+void loadPanel(CombatState& state, const RoundWindow& window);
+
+// Sets the attack flag of each fighter whose attack type reads "normal"; never clears one.
+void takeUpAttackFlags(CombatState& state, const RoundWindow& window);
+
 // The text of the round line after a round.
 std::string roundLine(std::int32_t roundNumber);
 
 // One press of "Eine Runde generieren": resolveRound, then announceEndOfFight.
-RoundReport generateRound(CombatState& state, DiceGenerator& dice, RoundWindow& window);
+RoundReport generateRound(CombatState& state, DiceSource& dice, RoundWindow& window);
 
 // Everything of a round up to the end of the fight: rolls, both attacks and the panel.
 // Throws PanelConversionError when a value label holds no whole number; what was done up
 // to that label stays done.
-RoundReport resolveRound(CombatState& state, DiceGenerator& dice, RoundWindow& window);
+RoundReport resolveRound(CombatState& state, DiceSource& dice, RoundWindow& window);
 
 // The end of the fight after a resolved round: for each fighter that has lost, the round
 // button is disabled and the "Kampfende" box shown, fighter 1's first.
