@@ -165,12 +165,14 @@ FighterPanel::FighterPanel(Fighter fighter, PanelLabels& panelLabels, QWidget* p
     armourRow->addWidget(armourClassBox, 0, 0);
     armourRow->addWidget(protectionBox, 0, 0);
     alternativeArmour =
-        named(new QCheckBox(QStringLiteral("Altenativ"), this), names.alternativeArmour);
+        named(new QCheckBox(toolkit::toQString(weapons::alternativeArmourCaption), this),
+              names.alternativeArmour);
     for (QComboBox* box : {armourClassBox, protectionBox}) {
         // The box goes by its kind: its text is its value. Its open list goes by the same.
         box->setAccessibleName(fighterText(fighter) + QStringLiteral(", ") +
-                               (box == armourClassBox ? QStringLiteral("Rüstklasse")
-                                                      : QStringLiteral("Rüstungsschutz")));
+                               toolkit::toQString(box == armourClassBox
+                                                      ? weapons::armourClassTitle
+                                                      : weapons::protectionValueTitle));
         box->view()->setAccessibleName(box->accessibleName());
     }
     alternativeArmour->setAccessibleName(
