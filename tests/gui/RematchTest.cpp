@@ -26,7 +26,8 @@ private slots:
     void aRematchStartsTheSameFightersFromTheirFields() {
         BoxRecorder boxes;
         click("Button2");
-        typeInto(child<QLineEdit>(m_window, "Edit8"), "12");
+        typeInto(m_window->panel(Fighter::Second).edits[ui::rowShownIn(EventValue::LifePoints)],
+                 "12");
         for (const char* name : {"Label11", "Label41"}) {
             child<QLabel>(m_window, name)->setText("2W6");
         }
