@@ -10,4 +10,17 @@ void resetCombatState(CombatState& state) {
     state.fighter2Attacks = fighter2Attacks;
 }
 
+void resetForRematch(CombatState& state) {
+    const CombatState before = state;
+    resetCombatState(state);
+    for (const Fighter fighter : bothFighters) {
+        const FighterState& kept = before.fighter(fighter);
+        FighterState& now = state.fighter(fighter);
+        now.armour = kept.armour;
+        now.strength = kept.strength;
+        now.dexterity = kept.dexterity;
+        now.agility = kept.agility;
+    }
+}
+
 } // namespace engine

@@ -54,4 +54,8 @@ struct CombatState {
 // Zeroes both fighters, the round number and both net damages; keeps the attack flags.
 void resetCombatState(CombatState& state);
 
+// The same fighters start again: like resetCombatState, but each keeps its armour,
+// strength, dexterity and agility.
+void resetForRematch(CombatState& state);
+
 } // namespace engine

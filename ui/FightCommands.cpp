@@ -55,4 +55,24 @@ void resetFightDisplay(TForm1& window) {
     window.eventPanel().roundLine()->setText(EventPanel::initialRoundLine());
 }
 
+void resetRematchDisplay(TForm1& window) {
+    const QString zero = QStringLiteral("0");
+    for (const Fighter fighter : engine::bothFighters) {
+        EventPanel& panel = window.eventPanel();
+        for (const EventValue result :
+             {EventValue::DamageShown, EventValue::AttackRoll, EventValue::AttackTotal,
+              EventValue::DefenceRoll, EventValue::DefenceTotal}) {
+            panel.value(fighter, result)->setText(zero);
+        }
+        // The rows whose label is the value the round starts from, not a copy of it.
+        for (std::size_t row = 0; row < valueRowCount; ++row) {
+            if (valueRows[row].storedIn == nullptr) {
+                panel.value(fighter, valueRows[row].shownIn)
+                    ->setText(window.panel(fighter).edits[row]->text());
+            }
+        }
+    }
+    window.eventPanel().roundLine()->setText(EventPanel::initialRoundLine());
+}
+
 } // namespace ui

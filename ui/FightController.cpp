@@ -4,9 +4,11 @@
 #include "FightCommands.h"
 #include "FightLog.h"
 #include "FightLogText.h"
+#include "FightToTheEnd.h"
 #include "FighterPanel.h"
 #include "HelpTexts.h"
 #include "ListSelectionWatcher.h"
+#include "LogExport.h"
 #include "TForm1.h"
 #include "ValueRows.h"
 #include "engine/Round.h"
@@ -36,6 +38,18 @@ using engine::Fighter;
 FightController::FightController(TForm1& form)
     : m_form(form), m_roundWindow(form), m_weaponTarget(form, m_state),
       m_choiceWindows(&form, m_weaponTarget) {
+    m_fightToTheEnd = new FightToTheEnd(form.fightToTheEndItem(),
+                                        {[this] {
+                                             bool played = false;
+                                             toolkit::guarded([this, &played] {
+                                                 Button1Click();
+                                                 played = true;
+                                             });
+                                             return played;
+                                         },
+                                         [this] { return m_form.roundButton()->isEnabled(); },
+                                         [this] { return m_state.roundNumber; }},
+                                        this);
     connectCommands();
     for (const Fighter fighter : engine::bothFighters) {
         connectFighterInputs(fighter);
@@ -54,6 +68,11 @@ void FightController::connectCommands() {
     connectHandler(m_form.newFightItem(), &QAction::triggered,
                    &FightController::NeuKampf1gegen11Click);
     connectHandler(m_form.quitItem(), &QAction::triggered, &FightController::Ende1Click);
+    connectHandler(m_form.saveLogItem(), &QAction::triggered,
+                   &FightController::Kampfverlaufspeichern1Click);
+    connectHandler(m_form.rematchItem(), &QAction::triggered, &FightController::Revanche1Click);
+    connectHandler(m_form.fightToTheEndItem(), &QAction::triggered,
+                   &FightController::Kampfauswuerfeln1Click);
     connectHandler(m_form.defectListItem(), &QAction::triggered,
                    &FightController::berdiesesProgramm1Click);
     connectHandler(m_form.changeListItem(), &QAction::triggered, &FightController::Copyright1Click);
@@ -155,6 +174,21 @@ void FightController::NeuKampf1gegen11Click() {
     resetFightDisplay(m_form);
     m_weaponTarget.forgetWeapons();
     m_form.fightLog().startNewFight();
+}
+
+void FightController::Revanche1Click() {
+    engine::resetForRematch(m_state);
+    m_form.roundButton()->setEnabled(true);
+    resetRematchDisplay(m_form);
+    m_form.fightLog().startRematch();
+}
+
+void FightController::Kampfauswuerfeln1Click() {
+    m_fightToTheEnd->start();
+}
+
+void FightController::Kampfverlaufspeichern1Click() {
+    saveFightLog(m_form.fightLog(), &m_form);
 }
 
 void FightController::berdiesesProgramm1Click() {

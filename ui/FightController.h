@@ -15,6 +15,7 @@ class QComboBox;
 
 namespace ui {
 
+class FightToTheEnd;
 class ListSelectionWatcher;
 class TForm1;
 
@@ -36,6 +37,9 @@ public:
     void Button2Click();
     void Button4Click();
     void NeuKampf1gegen11Click();
+    void Revanche1Click();
+    void Kampfauswuerfeln1Click();
+    void Kampfverlaufspeichern1Click();
     void Ende1Click();
     void berdiesesProgramm1Click();
     void Copyright1Click();
@@ -67,6 +71,7 @@ private:
     // The windows themselves belong to the main window; this only finds them.
     weapons::ChoiceWindows m_choiceWindows;
     std::array<ListSelectionWatcher*, 2> m_weaponListWatchers{};
+    FightToTheEnd* m_fightToTheEnd = nullptr;
 };
 
 } // namespace ui

@@ -101,7 +101,8 @@ void FightLog::logSetup(const FightSetup& setup) {
             append(QString());
         }
         m_fightOpen = true;
-        append(fightHeading(++m_fightNumber));
+        ++m_fightNumber;
+        append(m_rematch ? rematchHeading(m_fightNumber) : fightHeading(m_fightNumber));
         for (const engine::Fighter fighter : engine::bothFighters) {
             append(setupLine(fighter, setup[engine::indexOf(fighter)]));
         }
@@ -164,8 +165,14 @@ void FightLog::addFailedRound(int roundNumber, const FightSetup& setup, const QS
 void FightLog::startNewFight() {
     // The next entry opens the new fight's section; a fight without rounds leaves none.
     m_fightOpen = false;
+    m_rematch = false;
     m_tally = {};
     m_chart->startNewFight();
+}
+
+void FightLog::startRematch() {
+    startNewFight();
+    m_rematch = true;
 }
 
 QString FightLog::text() {

@@ -33,6 +33,8 @@ public:
     void addRound(const engine::RoundReport& report, const FightSetup& setup);
     void addFailedRound(int roundNumber, const FightSetup& setup, const QString& failure);
     void startNewFight();
+    // The same, with a heading that calls the new fight a rematch.
+    void startRematch();
     // The whole log as plain text.
     QString text();
     // The selection as plain text, or the whole log when nothing is selected; also what
@@ -63,6 +65,7 @@ private:
 
     int m_fightNumber = 0;    // of the latest fight with an entry
     bool m_fightOpen = false; // the current fight has its heading in the log
+    bool m_rematch = false;   // the fight not yet opened is a rematch
     // What the next round would start from if the user changed nothing.
     FightSetup m_expectedSetup;
     engine::FightTally m_tally;

@@ -129,6 +129,10 @@ QString fightHeading(int fightNumber) {
     return QStringLiteral("Kampf %1").arg(fightNumber);
 }
 
+QString rematchHeading(int fightNumber) {
+    return QStringLiteral("Kampf %1 (Revanche)").arg(fightNumber);
+}
+
 QString setupLine(Fighter fighter, const FighterSetup& setup) {
     QStringList values;
     for (std::size_t row = 0; row < setup.values.size(); ++row) {

@@ -13,6 +13,7 @@ namespace ui {
 // The German lines of the fight log, built from what a round computed and from what the
 // fighters brought into it. Short enough to be read out to the players.
 QString fightHeading(int fightNumber);
+QString rematchHeading(int fightNumber);
 QString setupLine(engine::Fighter fighter, const FighterSetup& setup);
 // None when nothing the fighter brings into the round has changed.
 std::optional<QString> changeLine(engine::Fighter fighter, const FighterSetup& before,

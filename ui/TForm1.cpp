@@ -18,6 +18,18 @@ namespace ui {
 
 using engine::Fighter;
 
+namespace {
+
+QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
+                     QKeySequence shortcut = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Torvenn Kampfgenerator Version " TORVENN_VERSION));
@@ -76,28 +88,35 @@ TForm1::~TForm1() = default;
 void TForm1::buildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    auto addItem = [](QMenu* menu, const char* name, const QString& caption,
-                      QKeySequence shortcut = {}) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(shortcut);
-        return action;
-    };
     // Each caption marks its Alt key with "&"; the menus show the letter underlined, the
     // text itself stays as it is.
     QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
     file->setObjectName(QStringLiteral("Datei1"));
-    m_newFightItem = addItem(file, "NeuKampf1gegen11", QStringLiteral("&Neu: Kampf 1 gegen 1"),
-                             QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_newFightItem = addMenuItem(file, "NeuKampf1gegen11", QStringLiteral("&Neu: Kampf 1 gegen 1"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_saveLogItem =
+        addMenuItem(file, "Kampfverlaufspeichern1", QStringLiteral("Kampfverlauf &speichern …"),
+                    QKeySequence(Qt::CTRL | Qt::Key_S));
     m_quitItem =
-        addItem(file, "Ende1", QStringLiteral("&Ende"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        addMenuItem(file, "Ende1", QStringLiteral("&Ende"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QMenu* fight = bar->addMenu(QStringLiteral("&Kampf"));
+    fight->setObjectName(QStringLiteral("Kampf1"));
+    addFightSequenceItems(fight);
     QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
     m_defectListItem =
-        addItem(help, "berdiesesProgramm1", QStringLiteral("&Fehler dieses Programmes"));
+        addMenuItem(help, "berdiesesProgramm1", QStringLiteral("&Fehler dieses Programmes"));
     m_changeListItem =
-        addItem(help, "Copyright1", QStringLiteral("&Änderungen gegenüber Version 1.0"));
-    m_copyrightItem = addItem(help, "Copyright3", QStringLiteral("&Copyright"));
+        addMenuItem(help, "Copyright1", QStringLiteral("&Änderungen gegenüber Version 1.0"));
+    m_copyrightItem = addMenuItem(help, "Copyright3", QStringLiteral("&Copyright"));
+}
+
+void TForm1::addFightSequenceItems(QMenu* fight) {
+    m_rematchItem = addMenuItem(fight, "Revanche1", QStringLiteral("Re&vanche"),
+                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    m_fightToTheEndItem =
+        addMenuItem(fight, "Kampfauswuerfeln1", QStringLiteral("Kampf &auswürfeln"),
+                    QKeySequence(Qt::SHIFT | Qt::Key_F5));
 }
 
 void TForm1::addRoundShortcut() {

@@ -7,6 +7,7 @@
 #include <array>
 
 class QAction;
+class QMenu;
 class QPushButton;
 
 namespace toolkit {
@@ -42,7 +43,10 @@ public:
 
     // The items of the menu.
     QAction* newFightItem() const { return m_newFightItem; }
+    QAction* saveLogItem() const { return m_saveLogItem; }
     QAction* quitItem() const { return m_quitItem; }
+    QAction* rematchItem() const { return m_rematchItem; }             // "Revanche"
+    QAction* fightToTheEndItem() const { return m_fightToTheEndItem; } // "Kampf auswürfeln"
     QAction* defectListItem() const { return m_defectListItem; }
     QAction* changeListItem() const { return m_changeListItem; }
     QAction* copyrightItem() const { return m_copyrightItem; }
@@ -52,6 +56,8 @@ public:
 
 private:
     void buildMenu();
+    // "Revanche" and "Kampf auswürfeln".
+    void addFightSequenceItems(QMenu* fight);
     void addRoundShortcut();
 
     PanelLabels m_panelLabels;
@@ -64,7 +70,10 @@ private:
     QPushButton* m_standardButton = nullptr;
     QPushButton* m_endButton = nullptr;
     QAction* m_newFightItem = nullptr;
+    QAction* m_saveLogItem = nullptr;
     QAction* m_quitItem = nullptr;
+    QAction* m_rematchItem = nullptr;
+    QAction* m_fightToTheEndItem = nullptr;
     QAction* m_defectListItem = nullptr;
     QAction* m_changeListItem = nullptr;
     QAction* m_copyrightItem = nullptr;
