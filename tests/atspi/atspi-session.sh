@@ -7,23 +7,27 @@ children=()
 cleanup() { for pid in "${children[@]}"; do kill "$pid" 2>/dev/null || true; done; }
 trap cleanup EXIT
 
-# A display number can be taken by another test's server between the choice and the
-# first client: start again until a client really connects.
-for attempt in 1 2 3 4 5; do
-    exec {displayfd}<> <(:)
-    Xvfb -displayfd "$displayfd" -screen 0 1600x900x24 -nolisten tcp &
+# A display number of our own, far from the numbers other virtual screens pick first (0
+# upwards, 99 downwards, the screen check's 60 on): a server that ends while ours starts
+# on its number removes the socket ours just made.
+display=""
+for number in $(seq $((200 + $$ % 50)) 299); do
+    [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 1600x900x24 -nolisten tcp -noreset 2>/dev/null &
     xvfb=$!
     children+=($xvfb)
-    read -r -t 30 -u "$displayfd" display
-    export DISPLAY=":$display"
-    for _ in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && break 2
+    for _ in $(seq 100); do
+        kill -0 "$xvfb" 2>/dev/null || break
+        if DISPLAY=":$number" xdpyinfo >/dev/null 2>&1; then
+            display=":$number"
+            break 2
+        fi
         sleep 0.1
     done
-    echo "display $DISPLAY does not answer (attempt $attempt)" >&2
     kill "$xvfb" 2>/dev/null || true
 done
-xdpyinfo >/dev/null || { echo "no X display could be started" >&2; exit 1; }
+[ -n "$display" ] || { echo "no X display could be started" >&2; exit 1; }
+export DISPLAY=$display
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 children+=($!)
 # Clients that come before the accessibility bus wait for good.
