@@ -4,6 +4,7 @@
 #include "PanelWeaponTarget.h"
 #include "engine/CombatState.h"
 #include "engine/DiceGenerator.h"
+#include "engine/RoundHistory.h"
 #include "ui/FightSetup.h"
 #include "ui/choices/ChoiceWindows.h"
 
@@ -28,6 +29,7 @@ public:
     ~FightController() override;
 
     engine::CombatState& combatState() { return m_state; }
+    const engine::DiceGenerator& dice() const { return m_dice; }
     weapons::ChoiceWindows& choiceWindows() { return m_choiceWindows; }
 
     // Handlers, named after their control and event.
@@ -36,6 +38,7 @@ public:
     void Button2Click();
     void Button4Click();
     void NeuKampf1gegen11Click();
+    void RundezuruecknehmenClick();
     void Ende1Click();
     void berdiesesProgramm1Click();
     void Copyright1Click();
@@ -62,6 +65,8 @@ private:
     TForm1& m_form;
     engine::CombatState m_state;
     engine::DiceGenerator m_dice;
+    // The rounds of the current fight, for "Runde zurücknehmen".
+    engine::RoundHistory m_roundHistory;
     PanelRoundWindow m_roundWindow;
     PanelWeaponTarget m_weaponTarget;
     // The windows themselves belong to the main window; this only finds them.
