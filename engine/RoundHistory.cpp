@@ -1,6 +1,7 @@
 #include "RoundHistory.h"
 
 #include <bit>
+#include <string_view>
 #include <type_traits>
 
 namespace engine {
@@ -47,14 +48,19 @@ void RoundHistory::finishRound(const CombatState& state, const RoundWindow& wind
     Round& round = m_rounds.back();
     round.after = state;
     round.labels.clear();
+    round.texts.clear();
     for (int i = 0; i < panelLabelCount; ++i) {
-        std::string& before = m_labelsBefore[static_cast<std::size_t>(i)];
-        std::string after = window.labelText(labelAt(i));
+        const std::string& before = m_labelsBefore[static_cast<std::size_t>(i)];
+        const std::string after = window.labelText(labelAt(i));
         if (after != before) {
-            round.labels.push_back({labelAt(i), std::move(before), std::move(after)});
+            round.labels.push_back({labelAt(i), static_cast<std::uint32_t>(before.size()),
+                                    static_cast<std::uint32_t>(after.size())});
+            round.texts += before;
+            round.texts += after;
         }
     }
     round.labels.shrink_to_fit();
+    round.texts.shrink_to_fit();
     round.finished = true;
 }
 
@@ -62,13 +68,9 @@ std::size_t RoundHistory::memoryUse() const {
     std::size_t bytes = m_rounds.capacity() * sizeof(Round);
     for (const Round& round : m_rounds) {
         bytes += round.labels.capacity() * sizeof(LabelChange);
-        for (const LabelChange& change : round.labels) {
-            // Short texts live inside the string itself.
-            for (const std::string* text : {&change.before, &change.after}) {
-                if (text->capacity() > std::string().capacity()) {
-                    bytes += text->capacity() + 1;
-                }
-            }
+        // Short texts live inside the string itself.
+        if (round.texts.capacity() > std::string().capacity()) {
+            bytes += round.texts.capacity() + 1;
         }
     }
     return bytes;
@@ -83,9 +85,14 @@ std::int32_t RoundHistory::takeBack(CombatState& state, DiceGenerator& dice, Rou
     const std::int32_t roundNumber = round.after.roundNumber;
     state = mergeBack(state, round.before, round.after);
     dice.restoreState(round.diceBefore);
+    const std::string_view texts = round.texts;
+    std::size_t offset = 0;
     for (const LabelChange& change : round.labels) {
-        if (window.labelText(change.label) == change.after) {
-            window.setLabelText(change.label, change.before);
+        const std::string_view before = texts.substr(offset, change.beforeSize);
+        const std::string_view after = texts.substr(offset + change.beforeSize, change.afterSize);
+        offset += change.beforeSize + change.afterSize;
+        if (window.labelText(change.label) == after) {
+            window.setLabelText(change.label, before);
         }
     }
     m_rounds.pop_back();

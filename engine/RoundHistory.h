@@ -33,16 +33,18 @@ public:
     void clear();
 
 private:
+    // A label whose text the round changed; both texts follow each other in Round::texts.
     struct LabelChange {
         PanelLabel label;
-        std::string before;
-        std::string after;
+        std::uint32_t beforeSize;
+        std::uint32_t afterSize;
     };
     struct Round {
         CombatState before;
         CombatState after;
         std::uint64_t diceBefore = 0;
-        std::vector<LabelChange> labels; // only those whose text the round changed
+        std::vector<LabelChange> labels;
+        std::string texts;
         bool finished = false;
     };
 

@@ -99,7 +99,7 @@ TEST_F(RoundHistoryTest, ARoundStaysSmall) {
     for (int round = 0; round < 1000; ++round) {
         playRecorded();
     }
-    EXPECT_LT(history.memoryUse() / history.size(), 1024U);
+    EXPECT_LT(history.memoryUse() / history.size(), 768U);
 }
 
 } // namespace

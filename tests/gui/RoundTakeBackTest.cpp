@@ -129,7 +129,6 @@ private slots:
         takeBack();
         FightPoint expected = afterFirst;
         expected.state.fighter2.armour = 2;
-        expected.state.fighter1.lifePoints = 20;
         expected.labels[roundLabels.indexOf("Label22")] = "20";
         QCOMPARE(now().labels, expected.labels);
         QCOMPARE(now().state, expected.state);
