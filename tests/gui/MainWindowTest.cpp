@@ -81,19 +81,21 @@ private slots:
         QVERIFY(child<QPushButton>(m_window, "Button1")->isEnabled());
     }
 
-    void menuHasBothMenusWithTheirItems() {
+    void menuHasItsMenusWithTheirItems() {
         // What the menus show, without the marks of their Alt keys.
         const auto shown = [this](const char* name) {
             return child<QAction>(m_window, name)->iconText();
         };
-        QCOMPARE(child<QMenuBar>(m_window, "MainMenu1")->actions().size(), 2);
+        QCOMPARE(child<QMenuBar>(m_window, "MainMenu1")->actions().size(), 3);
         QCOMPARE(child<QMenu>(m_window, "Datei1")->menuAction()->iconText(), QString("Datei"));
+        QCOMPARE(child<QMenu>(m_window, "Kampf1")->menuAction()->iconText(), QString("Kampf"));
         QCOMPARE(child<QMenu>(m_window, "Hilfe1")->menuAction()->iconText(), QString("Hilfe"));
         QCOMPARE(shown("NeuKampf1gegen11"), QString("Neu: Kampf 1 gegen 1"));
         QCOMPARE(shown("Ende1"), QString("Ende"));
         QCOMPARE(shown("berdiesesProgramm1"), QString("Fehler dieses Programmes"));
         QCOMPARE(shown("Copyright1"), QString("Änderungen gegenüber Version 1.0"));
         QCOMPARE(shown("Copyright3"), QString("Copyright"));
+        QCOMPARE(shown("Rundezuruecknehmen1"), QString("Runde zurücknehmen"));
     }
 
     void menusAndTheirItemsHaveAltKeysOfTheirOwn() {
@@ -107,7 +109,7 @@ private slots:
             }
             return keys.size();
         };
-        QCOMPARE(keysOf(child<QMenuBar>(m_window, "MainMenu1")->actions()), 2);
+        QCOMPARE(keysOf(child<QMenuBar>(m_window, "MainMenu1")->actions()), 3);
         QCOMPARE(keysOf(child<QMenu>(m_window, "Datei1")->actions()), 2);
         QCOMPARE(keysOf(child<QMenu>(m_window, "Hilfe1")->actions()), 3);
         // Alt+D opens "Datei", N starts a new fight.
