@@ -22,6 +22,8 @@ struct FighterState {
     std::int32_t damageRoll = 0;
     std::int32_t attackRoll = 0;
     std::int32_t defenceRoll = 0;
+
+    friend bool operator==(const FighterState&, const FighterState&) = default;
 };
 
 // The one record of the running fight. The two attack flags stand behind the block
@@ -49,6 +51,8 @@ struct CombatState {
     std::int32_t& netDamageTo(Fighter which) {
         return which == Fighter::First ? netDamageToFighter1 : netDamageToFighter2;
     }
+
+    friend bool operator==(const CombatState&, const CombatState&) = default;
 };
 
 // Zeroes both fighters, the round number and both net damages; keeps the attack flags.

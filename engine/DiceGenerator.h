@@ -17,7 +17,9 @@ public:
     std::int32_t nextValue();
     std::int32_t randomBelow(std::int32_t n) override;
 
+    // Where the sequence stands: restoring a state replays the rolls drawn after it.
     std::uint64_t state() const { return m_state; }
+    void restoreState(std::uint64_t state) { m_state = state; }
 
 private:
     std::uint64_t m_state = initialState;

@@ -49,14 +49,37 @@ FightChart::FightChart(QWidget* parent) : QWidget(parent) {
 }
 
 void FightChart::startNewFight() {
+    m_fightPoints.clear();
+    placeFightPoints();
+}
+
+void FightChart::addPoint(const Point& point) {
+    m_fightPoints.push_back(point);
+    place(point);
+    update();
+}
+
+void FightChart::takeBackLastPoint() {
+    if (m_fightPoints.empty()) {
+        return;
+    }
+    m_fightPoints.pop_back();
+    // Thinning is not undone point by point; placing the rest again is cheap beside a round.
+    placeFightPoints();
+}
+
+void FightChart::placeFightPoints() {
     m_points.clear();
     m_added = 0;
     m_stride = 1;
     m_lastStandsIn = false;
+    for (const Point& point : m_fightPoints) {
+        place(point);
+    }
     update();
 }
 
-void FightChart::addPoint(const Point& point) {
+void FightChart::place(const Point& point) {
     if (m_lastStandsIn) {
         m_points.pop_back();
     }
@@ -78,7 +101,6 @@ void FightChart::addPoint(const Point& point) {
             m_points.push_back(latest);
         }
     }
-    update();
 }
 
 QColor FightChart::backgroundColour() const {

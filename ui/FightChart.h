@@ -29,6 +29,8 @@ public:
 
     void startNewFight();
     void addPoint(const Point& point);
+    // Shows the fight as it was before the latest point was added.
+    void takeBackLastPoint();
     const std::vector<Point>& points() const { return m_points; }
 
     // The colours of the current palette: the plot's background, and the lines of LP 1,
@@ -43,7 +45,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Adds a point to those drawn, thinning them out where they grow beyond the maximum.
+    void place(const Point& point);
+    void placeFightPoints();
+
     std::vector<Point> m_points;
+    // Every point of this fight, so that taking one back can bring back those it thinned out.
+    std::vector<Point> m_fightPoints;
     mutable QColor m_coloursBackground; // invalid until the first look-up
     mutable std::array<QColor, 4> m_lineColours;
     // Of the points added in this fight, every m_stride-th is kept; the last point stands

@@ -77,6 +77,8 @@ void FightController::connectCommands() {
                    &FightController::berdiesesProgramm1Click);
     connectHandler(m_form.changeListItem(), &QAction::triggered, &FightController::Copyright1Click);
     connectHandler(m_form.copyrightItem(), &QAction::triggered, &FightController::Copyright3Click);
+    connectHandler(m_form.takeBackRoundItem(), &QAction::triggered,
+                   &FightController::RundezuruecknehmenClick);
     connectHandler(m_form.roundButton(), &QPushButton::clicked, &FightController::Button1Click);
     connectHandler(m_form.standardButton(), &QPushButton::clicked, &FightController::Button2Click);
     connectHandler(m_form.endButton(), &QPushButton::clicked, &FightController::Button4Click);
@@ -142,10 +144,14 @@ QString FightController::failedRoundText(const std::exception& error) const {
 
 void FightController::Button1Click() {
     const FightSetup setup = fightSetup();
+    m_roundHistory.startRound(m_state, m_dice, m_roundWindow);
+    m_form.takeBackRoundItem()->setEnabled(true);
     engine::RoundReport report;
     try {
         report = engine::resolveRound(m_state, m_dice, m_roundWindow);
+        m_roundHistory.finishRound(m_state, m_roundWindow);
     } catch (const std::exception& error) {
+        m_roundHistory.finishRound(m_state, m_roundWindow);
         // Logged here, reported by the error box like any error that leaves a handler.
         m_form.fightLog().addFailedRound(m_state.roundNumber, setup, failedRoundText(error));
         throw;
@@ -174,6 +180,25 @@ void FightController::NeuKampf1gegen11Click() {
     resetFightDisplay(m_form);
     m_weaponTarget.forgetWeapons();
     m_form.fightLog().startNewFight();
+    forgetRounds();
+}
+
+void FightController::forgetRounds() {
+    // The rounds of the fight before cannot be taken back into the new one.
+    m_roundHistory.clear();
+    m_form.takeBackRoundItem()->setEnabled(false);
+}
+
+void FightController::RundezuruecknehmenClick() {
+    if (m_roundHistory.empty()) {
+        return;
+    }
+    const std::int32_t roundNumber = m_roundHistory.takeBack(m_state, m_dice, m_roundWindow);
+    // A round is only generated while the button is enabled; the deciding one disabled it.
+    m_form.roundButton()->setEnabled(true);
+    m_form.fightLog().takeBackRound(roundNumber);
+    m_form.roundAnnouncement().announce(takenBackRoundLine(roundNumber));
+    m_form.takeBackRoundItem()->setEnabled(!m_roundHistory.empty());
 }
 
 void FightController::Revanche1Click() {
@@ -181,6 +206,7 @@ void FightController::Revanche1Click() {
     m_form.roundButton()->setEnabled(true);
     resetRematchDisplay(m_form);
     m_form.fightLog().startRematch();
+    forgetRounds();
 }
 
 void FightController::Kampfauswuerfeln1Click() {

@@ -4,6 +4,7 @@
 #include "PanelWeaponTarget.h"
 #include "engine/CombatState.h"
 #include "engine/DiceGenerator.h"
+#include "engine/RoundHistory.h"
 #include "ui/FightSetup.h"
 #include "ui/choices/ChoiceWindows.h"
 
@@ -29,6 +30,7 @@ public:
     ~FightController() override;
 
     engine::CombatState& combatState() { return m_state; }
+    const engine::DiceGenerator& dice() const { return m_dice; }
     weapons::ChoiceWindows& choiceWindows() { return m_choiceWindows; }
 
     // Handlers, named after their control and event.
@@ -40,6 +42,7 @@ public:
     void Revanche1Click();
     void Kampfauswuerfeln1Click();
     void Kampfverlaufspeichern1Click();
+    void RundezuruecknehmenClick();
     void Ende1Click();
     void berdiesesProgramm1Click();
     void Copyright1Click();
@@ -57,6 +60,7 @@ public:
     void AlternativeArmourClick(engine::Fighter fighter);
 
 private:
+    void forgetRounds();
     void connectCommands();
     void connectFighterInputs(engine::Fighter fighter);
     // What both fighters bring into the next round, for the log.
@@ -66,6 +70,8 @@ private:
     TForm1& m_form;
     engine::CombatState m_state;
     engine::DiceGenerator m_dice;
+    // The rounds of the current fight, for "Runde zurücknehmen".
+    engine::RoundHistory m_roundHistory;
     PanelRoundWindow m_roundWindow;
     PanelWeaponTarget m_weaponTarget;
     // The windows themselves belong to the main window; this only finds them.

@@ -117,8 +117,19 @@ void FightLog::logSetup(const FightSetup& setup) {
     m_expectedSetup = setup;
 }
 
+void FightLog::rememberRoundStart() {
+    LoggedRound& round = m_loggedRounds.emplace_back();
+    round.tallyBefore = m_tally;
+    for (const engine::Fighter fighter : engine::bothFighters) {
+        const std::size_t index = engine::indexOf(fighter);
+        round.lifePoints[index] = m_expectedSetup[index].values[lifePointsRow];
+        round.endurancePoints[index] = m_expectedSetup[index].values[endurancePointsRow];
+    }
+}
+
 void FightLog::addRound(const engine::RoundReport& report, const FightSetup& setup) {
     logSetup(setup);
+    rememberRoundStart();
     append(QString());
     for (const QString& line : roundEntry(report)) {
         append(line);
@@ -137,6 +148,7 @@ void FightLog::addRound(const engine::RoundReport& report, const FightSetup& set
     const auto& f2 = report.fighters[1];
     if (m_chart->points().empty()) {
         // The fight starts where the first round's losses were taken from.
+        ++m_loggedRounds.back().chartPoints;
         using engine::wrappingAdd;
         m_chart->addPoint({wrappingAdd(report.roundNumber, -1),
                            wrappingAdd(f1.lifePoints, report.attackBy[1].lifeLost),
@@ -146,6 +158,7 @@ void FightLog::addRound(const engine::RoundReport& report, const FightSetup& set
     }
     m_chart->addPoint(
         {report.roundNumber, f1.lifePoints, f1.endurancePoints, f2.lifePoints, f2.endurancePoints});
+    ++m_loggedRounds.back().chartPoints;
 
     if (report.hasLost[0] || report.hasLost[1]) {
         for (const QString& line : fightEndEntry(report, m_tally)) {
@@ -158,8 +171,29 @@ void FightLog::addRound(const engine::RoundReport& report, const FightSetup& set
 
 void FightLog::addFailedRound(int roundNumber, const FightSetup& setup, const QString& failure) {
     logSetup(setup);
+    rememberRoundStart();
     append(QString());
     append(failedRoundLine(roundNumber, failure));
+}
+
+void FightLog::takeBackRound(int roundNumber) {
+    if (m_loggedRounds.empty()) {
+        return;
+    }
+    const LoggedRound& round = m_loggedRounds.back();
+    m_tally = round.tallyBefore;
+    for (const engine::Fighter fighter : engine::bothFighters) {
+        const std::size_t index = engine::indexOf(fighter);
+        m_expectedSetup[index].values[lifePointsRow] = round.lifePoints[index];
+        m_expectedSetup[index].values[endurancePointsRow] = round.endurancePoints[index];
+    }
+    for (int i = 0; i < round.chartPoints; ++i) {
+        m_chart->takeBackLastPoint();
+    }
+    m_loggedRounds.pop_back();
+    // The entry stays, so that the log still tells what happened at the table.
+    append(QString());
+    append(takenBackRoundLine(roundNumber));
 }
 
 void FightLog::startNewFight() {
@@ -167,6 +201,7 @@ void FightLog::startNewFight() {
     m_fightOpen = false;
     m_rematch = false;
     m_tally = {};
+    m_loggedRounds.clear();
     m_chart->startNewFight();
 }
 

@@ -5,8 +5,10 @@
 #include "engine/Round.h"
 
 #include <QGroupBox>
+#include <array>
 #include <deque>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QPlainTextEdit;
@@ -32,6 +34,9 @@ public:
     // fight, the log and the chart are up to date when this returns.
     void addRound(const engine::RoundReport& report, const FightSetup& setup);
     void addFailedRound(int roundNumber, const FightSetup& setup, const QString& failure);
+    // Marks the latest round of the current fight as taken back and takes it out of the
+    // chart and the summary; the next round is compared with what that round started from.
+    void takeBackRound(int roundNumber);
     void startNewFight();
     // The same, with a heading that calls the new fight a rematch.
     void startRematch();
@@ -55,6 +60,7 @@ private:
     // since the previous round.
     void logSetup(const FightSetup& setup);
     void dropEarlierFightsBeyondBounds();
+    void rememberRoundStart();
     void showContextMenu(const QPoint& position);
 
     QPlainTextEdit* m_view = nullptr;
@@ -69,6 +75,15 @@ private:
     // What the next round would start from if the user changed nothing.
     FightSetup m_expectedSetup;
     engine::FightTally m_tally;
+    // What each round of the current fight changed beyond its lines, to take it back.
+    struct LoggedRound {
+        engine::FightTally tallyBefore;
+        // The texts the round started from, which m_expectedSetup took from its results.
+        std::array<QString, 2> lifePoints;
+        std::array<QString, 2> endurancePoints;
+        int chartPoints = 0;
+    };
+    std::vector<LoggedRound> m_loggedRounds;
 
     // Lines of the earlier fights still in the document, oldest first, and of the current
     // one; all lines counted, also those still waiting for the event loop.

@@ -216,6 +216,10 @@ QString failedRoundLine(int roundNumber, const QString& failure) {
     return QStringLiteral("Runde %1 nicht ausgewertet: %2").arg(roundNumber).arg(failure);
 }
 
+QString takenBackRoundLine(int roundNumber) {
+    return QStringLiteral("Runde %1 zurückgenommen").arg(roundNumber);
+}
+
 QString droppedFightsNote(int lastDroppedFight) {
     return lastDroppedFight == 1
                ? QStringLiteral("(Kampf 1 ist nicht mehr im Kampfverlauf.)")

@@ -23,6 +23,7 @@ QStringList fightEndEntry(const engine::RoundReport& report, const engine::Fight
 // "Kämpfer 1, LP: 'zwölf' ist kein gültiger Integerwert." for a value row's label text.
 QString failedValueText(engine::Fighter fighter, std::size_t row, const QString& text);
 QString failedRoundLine(int roundNumber, const QString& failure);
+QString takenBackRoundLine(int roundNumber);
 QString droppedFightsNote(int lastDroppedFight);
 
 } // namespace ui

@@ -101,6 +101,14 @@ void TForm1::buildMenu() {
         addMenuItem(file, "Ende1", QStringLiteral("&Ende"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     QMenu* fight = bar->addMenu(QStringLiteral("&Kampf"));
     fight->setObjectName(QStringLiteral("Kampf1"));
+    // In a text field Ctrl+Z stays the field's own undo of the typing.
+    m_takeBackRoundItem =
+        addMenuItem(fight, "Rundezuruecknehmen1", QStringLiteral("Runde &zurücknehmen"),
+                    QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_takeBackRoundItem->setWhatsThis(
+        QStringLiteral("Nimmt die letzte Runde zurück, bis zum Anfang des Kampfes; was seitdem "
+                       "geändert wurde, bleibt"));
+    m_takeBackRoundItem->setEnabled(false);
     addFightSequenceItems(fight);
     QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));

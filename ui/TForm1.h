@@ -50,6 +50,7 @@ public:
     QAction* defectListItem() const { return m_defectListItem; }
     QAction* changeListItem() const { return m_changeListItem; }
     QAction* copyrightItem() const { return m_copyrightItem; }
+    QAction* takeBackRoundItem() const { return m_takeBackRoundItem; } // "Runde zurücknehmen"
 
     // The smallest window in which the content does not scroll.
     QSize sizeWithoutScrolling() const;
@@ -77,6 +78,7 @@ private:
     QAction* m_defectListItem = nullptr;
     QAction* m_changeListItem = nullptr;
     QAction* m_copyrightItem = nullptr;
+    QAction* m_takeBackRoundItem = nullptr;
 };
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -60,6 +61,20 @@ class FightChartTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void takingBackPointsShowsEachEarlierFightAgain() {
+        // Far enough to thin the points out twice.
+        ui::FightChart chart;
+        std::vector<std::vector<ui::FightChart::Point>> shown{chart.points()};
+        for (std::int32_t round = 0; round < 4 * 64 + 3; ++round) {
+            chart.addPoint({round, 100 - round, 90 - round, 80 - round / 2, 70 - round / 3});
+            shown.push_back(chart.points());
+        }
+        for (std::size_t added = shown.size() - 1; added > 0; --added) {
+            chart.takeBackLastPoint();
+            QCOMPARE(chart.points(), shown[added - 1]);
+        }
+    }
+
     void linesStandOutInEachPalette_data() {
         QTest::addColumn<QPalette>("palette");
         QTest::newRow("Fusion light") << fusionLight();

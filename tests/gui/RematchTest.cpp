@@ -47,9 +47,12 @@ private slots:
         QVERIFY(eventValue(Fighter::First, EventValue::LifePoints) != "15");
         const std::int32_t roundsBefore = state.roundNumber;
 
+        QVERIFY(child<QAction>(m_window, "Rundezuruecknehmen1")->isEnabled());
         triggerAction(m_window, "Revanche1");
 
         QCOMPARE(state.roundNumber, 0);
+        // The last fight's rounds cannot be taken back into the rematch.
+        QVERIFY(!child<QAction>(m_window, "Rundezuruecknehmen1")->isEnabled());
         QVERIFY(child<QPushButton>(m_window, "Button1")->isEnabled());
         QCOMPARE(label("Label64"), ui::EventPanel::initialRoundLine());
         for (const Fighter fighter : engine::bothFighters) {

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "CombatState.h"
+#include "DiceGenerator.h"
+#include "RoundWindow.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace engine {
+
+// The rounds of the current fight, latest last, with what each changed, so that they can be
+// taken back one after the other to the start of the fight. Taking a round back restores the
+// dice and whatever still shows what the round left; whatever the user changed since stays.
+class RoundHistory {
+public:
+    // Right before a round: the record, the dice and every label the round may write.
+    void startRound(const CombatState& state, const DiceGenerator& dice, const RoundWindow& window);
+    // Right after it, also when it stopped at a value that is no number.
+    void finishRound(const CombatState& state, const RoundWindow& window);
+
+    bool empty() const { return m_rounds.empty(); }
+    std::size_t size() const { return m_rounds.size(); }
+    // Bytes held for the rounds so far.
+    std::size_t memoryUse() const;
+
+    // Takes back the latest round: the dice return to where they stood before it, and each
+    // field of state and each label that still holds what the round left returns to what it
+    // held before. Returns the taken-back round's number. Not to be called when empty.
+    std::int32_t takeBack(CombatState& state, DiceGenerator& dice, RoundWindow& window);
+    void clear();
+
+private:
+    // A label whose text the round changed; both texts follow each other in Round::texts.
+    struct LabelChange {
+        PanelLabel label;
+        std::uint32_t beforeSize;
+        std::uint32_t afterSize;
+    };
+    struct Round {
+        CombatState before;
+        CombatState after;
+        std::uint64_t diceBefore = 0;
+        std::vector<LabelChange> labels;
+        std::string texts;
+        bool finished = false;
+    };
+
+    std::vector<Round> m_rounds;
+    // The labels' texts before the round under way.
+    std::array<std::string, panelLabelCount> m_labelsBefore;
+};
+
+} // namespace engine

@@ -1,0 +1,167 @@
+#include "GuiTestSupport.h"
+#include "MainWindowTestCase.h"
+#include "ui/FightChart.h"
+#include "ui/FightLog.h"
+
+#include <QtTest>
+#include <vector>
+
+using guitest::BoxRecorder;
+using guitest::child;
+using guitest::triggerAction;
+
+namespace {
+
+// The labels a round reads or writes, by object name.
+const QStringList roundLabels{"Label1",  "Label10", "Label11", "Label41", "Label22", "Label23",
+                              "Label25", "Label26", "Label28", "Label29", "Label47", "Label48",
+                              "Label49", "Label50", "Label51", "Label52", "Label58", "Label59",
+                              "Label60", "Label61", "Label62", "Label63", "Label64"};
+
+// Everything a round changes, at one moment of the fight.
+struct FightPoint {
+    engine::CombatState state;
+    std::uint64_t dice;
+    QStringList labels;
+    std::vector<ui::FightChart::Point> chart;
+    bool roundButtonEnabled;
+    friend bool operator==(const FightPoint&, const FightPoint&) = default;
+};
+
+} // namespace
+
+class RoundTakeBackTest : public guitest::MainWindowTestCase {
+    Q_OBJECT
+
+    QAction* takeBackItem() const { return child<QAction>(m_window, "Rundezuruecknehmen1"); }
+    void takeBack() const { triggerAction(takeBackItem()); }
+    ui::FightController& controller() const { return m_windows->fightController(); }
+    QString logText() const { return m_window->fightLog().text(); }
+
+    FightPoint now() const {
+        FightPoint point{controller().combatState(),
+                         controller().dice().state(),
+                         {},
+                         m_window->fightLog().chart()->points(),
+                         child<QPushButton>(m_window, "Button1")->isEnabled()};
+        for (const QString& name : roundLabels) {
+            point.labels << label(name);
+        }
+        return point;
+    }
+
+    void standardFightWithOneDie() {
+        click("Button2");
+        for (const char* name : {"Label11", "Label41"}) {
+            child<QLabel>(m_window, name)->setText("1W6");
+        }
+        for (const char* name : {"Label1", "Label10"}) {
+            child<QLabel>(m_window, name)->setText("normal");
+        }
+    }
+
+private slots:
+    void eachRoundTakenBackReturnsToWhereTheFightStood() {
+        BoxRecorder boxes;
+        QVERIFY(!takeBackItem()->isEnabled());
+        standardFightWithOneDie();
+        std::vector<FightPoint> points{now()};
+        for (int round = 0; round < 3; ++round) {
+            click("Button1");
+            points.push_back(now());
+        }
+        for (int round = 3; round >= 1; --round) {
+            takeBack();
+            QVERIFY2(now() == points[round - 1], qPrintable(QString("before round %1").arg(round)));
+        }
+        QVERIFY(!takeBackItem()->isEnabled());
+        QVERIFY(m_window->fightLog().chart()->points().empty());
+        QVERIFY(logText().endsWith("Runde 2 zurückgenommen\n\nRunde 1 zurückgenommen"));
+
+        click("Button1");
+        triggerAction(m_window, "NeuKampf1gegen11");
+        QVERIFY(!takeBackItem()->isEnabled());
+    }
+
+    void takenBackDecidingRoundComesAgainTheSame() {
+        BoxRecorder boxes;
+        standardFightWithOneDie();
+        QString logBeforeLastRound;
+        while (boxes.boxes().empty()) {
+            logBeforeLastRound = logText();
+            click("Button1");
+        }
+        const FightPoint end = now();
+        QVERIFY(!end.roundButtonEnabled);
+        const QString logAtEnd = logText();
+        const QString lastEntry = logAtEnd.mid(logBeforeLastRound.size());
+        const QString takenBack = QString("\n\nRunde %1 zurückgenommen").arg(end.state.roundNumber);
+
+        takeBack();
+        QVERIFY(now().roundButtonEnabled);
+        QCOMPARE(logText(), logAtEnd + takenBack);
+        const QStringList endBoxes = boxes.texts();
+        click("Button1");
+        QCOMPARE(now(), end);
+        QCOMPARE(logText(), logAtEnd + takenBack + lastEntry);
+        QCOMPARE(boxes.texts(), endBoxes + endBoxes);
+
+        // Ctrl+Z from the window's buttons does the same.
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(child<QPushButton>(m_window, "Button2"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(label("Label64"),
+                 QString("Es ist die %1 Runde des Kampfes").arg(end.state.roundNumber - 1));
+        QVERIFY(logText().endsWith(takenBack));
+    }
+
+    void changesMadeSinceTheRoundStayAndTheNewRoundUsesThem() {
+        BoxRecorder boxes;
+        standardFightWithOneDie();
+        click("Button1");
+        const FightPoint afterFirst = now();
+        click("Button1");
+        const FightPoint afterSecond = now();
+        // Forgotten armour, and a life-points value corrected by hand.
+        child<QComboBox>(m_window, "ComboBox2")->setCurrentIndex(2);
+        guitest::typeInto(child<QLineEdit>(m_window, "Edit1"), "20");
+
+        takeBack();
+        FightPoint expected = afterFirst;
+        expected.state.fighter2.armour = 2;
+        expected.labels[roundLabels.indexOf("Label22")] = "20";
+        QCOMPARE(now().labels, expected.labels);
+        QCOMPARE(now().state, expected.state);
+        QCOMPARE(label("Label72"), QString("2"));
+
+        // The same dice, now against the armour.
+        click("Button1");
+        const engine::CombatState& state = controller().combatState();
+        for (const engine::Fighter fighter : engine::bothFighters) {
+            const engine::FighterState& was = afterSecond.state.fighter(fighter);
+            QCOMPARE(state.fighter(fighter).damageRoll, was.damageRoll);
+            QCOMPARE(state.fighter(fighter).attackRoll, was.attackRoll);
+            QCOMPARE(state.fighter(fighter).defenceRoll, was.defenceRoll);
+        }
+        QCOMPARE(state.netDamageToFighter2, afterSecond.state.netDamageToFighter2 - 2);
+        QCOMPARE(controller().dice().state(), afterSecond.dice);
+    }
+
+    void failedRoundIsTakenBack() {
+        BoxRecorder boxes;
+        standardFightWithOneDie();
+        click("Button1");
+        child<QLabel>(m_window, "Label23")->setText("zwölf");
+        const FightPoint before = now();
+        click("Button1");
+        QCOMPARE(boxes.boxes().size(), std::size_t{1});
+        QVERIFY(now().dice != before.dice);
+
+        takeBack();
+        QCOMPARE(now(), before);
+        QVERIFY(logText().endsWith("Runde 2 zurückgenommen"));
+    }
+};
+
+QTEST_MAIN(RoundTakeBackTest)
+#include "RoundTakeBackTest.moc"
