@@ -35,7 +35,8 @@ using engine::Fighter;
 
 FightController::FightController(TForm1& form)
     : m_form(form), m_roundWindow(form), m_weaponTarget(form, m_state),
-      m_choiceWindows(&form, m_weaponTarget) {
+      m_choiceWindows(&form, m_weaponTarget), m_forecastView(form, m_state, m_roundWindow) {
+    m_weaponTarget.onLabelChange([this] { m_forecastView.scheduleUpdate(); });
     connectCommands();
     for (const Fighter fighter : engine::bothFighters) {
         connectFighterInputs(fighter);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ForecastView.h"
 #include "PanelRoundWindow.h"
 #include "PanelWeaponTarget.h"
 #include "engine/CombatState.h"
@@ -29,6 +30,8 @@ public:
 
     engine::CombatState& combatState() { return m_state; }
     weapons::ChoiceWindows& choiceWindows() { return m_choiceWindows; }
+    const engine::DiceGenerator& dice() const { return m_dice; }
+    ForecastView& forecastView() { return m_forecastView; }
 
     // Handlers, named after their control and event.
     void FormCreate();
@@ -67,6 +70,7 @@ private:
     // The windows themselves belong to the main window; this only finds them.
     weapons::ChoiceWindows m_choiceWindows;
     std::array<ListSelectionWatcher*, 2> m_weaponListWatchers{};
+    ForecastView m_forecastView;
 };
 
 } // namespace ui
