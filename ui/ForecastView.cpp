@@ -19,13 +19,18 @@ namespace ui {
 
 using engine::Fighter;
 
-QLabel* createForecastLabel(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("Prognose"));
-    label->setAccessibleName(QStringLiteral("Kampfprognose"));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
+ForecastLabel::ForecastLabel(QWidget* parent) : QLabel(parent) {
+    setObjectName(QStringLiteral("Prognose"));
+    setAccessibleName(QStringLiteral("Kampfprognose"));
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setMinimumHeight(2 * fontMetrics().lineSpacing());
+}
+
+bool ForecastLabel::hasHeightForWidth() const {
+    // Two lines at any width: a height that followed the width would let the content need
+    // more room than the window's minimum, and the window would scroll.
+    return false;
 }
 
 ForecastView::ForecastView(TForm1& form, const engine::CombatState& state,

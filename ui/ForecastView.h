@@ -3,11 +3,9 @@
 #include "engine/CombatState.h"
 #include "engine/RoundWindow.h"
 
+#include <QLabel>
 #include <QObject>
 #include <QTimer>
-
-class QLabel;
-class QWidget;
 
 namespace toolkit {
 class Announcement;
@@ -19,7 +17,12 @@ class TForm1;
 
 // "Prognose": the main window's label with the odds of the fight as the next round would
 // start it, laid out by the main window.
-QLabel* createForecastLabel(QWidget* parent);
+class ForecastLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ForecastLabel(QWidget* parent);
+    bool hasHeightForWidth() const override;
+};
 
 // Keeps the forecast label up to date. It watches the controls whose values the next
 // round reads, and after any change computes the forecast once the event loop is free

@@ -40,7 +40,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     right->setSpacing(6);
     m_eventPanel = new EventPanel(m_panelLabels, central);
     right->addWidget(m_eventPanel);
-    m_forecastLabel = createForecastLabel(central);
+    m_forecastLabel = new ForecastLabel(central);
     right->addWidget(m_forecastLabel);
     m_fightLog = new FightLog(central);
     right->addWidget(m_fightLog, 1);
