@@ -12,7 +12,10 @@ namespace tools {
 // What a control needs to show all of its text, or an empty size if it holds none.
 inline QSize roomForText(const QWidget* widget) {
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-        return label->wordWrap() ? label->minimumSizeHint() : label->sizeHint();
+        // A wrapped text needs its longest word's width and all its lines at the width it has.
+        return label->wordWrap()
+                   ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))
+                   : label->sizeHint();
     }
     if (qobject_cast<const QAbstractButton*>(widget) != nullptr ||
         qobject_cast<const QMenuBar*>(widget) != nullptr) {

@@ -37,7 +37,8 @@ using engine::Fighter;
 
 FightController::FightController(TForm1& form)
     : m_form(form), m_roundWindow(form), m_weaponTarget(form, m_state),
-      m_choiceWindows(&form, m_weaponTarget) {
+      m_choiceWindows(&form, m_weaponTarget), m_forecastView(form, m_state, m_roundWindow) {
+    m_weaponTarget.onLabelChange([this] { m_forecastView.scheduleUpdate(); });
     m_fightToTheEnd = new FightToTheEnd(form.fightToTheEndItem(),
                                         {[this] {
                                              bool played = false;
@@ -146,6 +147,8 @@ void FightController::Button1Click() {
     const FightSetup setup = fightSetup();
     m_roundHistory.startRound(m_state, m_dice, m_roundWindow);
     m_form.takeBackRoundItem()->setEnabled(true);
+    // However the round ends, the forecast starts from what it left.
+    m_forecastView.scheduleUpdate();
     engine::RoundReport report;
     try {
         report = engine::resolveRound(m_state, m_dice, m_roundWindow);
@@ -199,6 +202,7 @@ void FightController::RundezuruecknehmenClick() {
     m_form.fightLog().takeBackRound(roundNumber);
     m_form.roundAnnouncement().announce(takenBackRoundLine(roundNumber));
     m_form.takeBackRoundItem()->setEnabled(!m_roundHistory.empty());
+    m_forecastView.scheduleUpdate();
 }
 
 void FightController::Revanche1Click() {
@@ -207,6 +211,7 @@ void FightController::Revanche1Click() {
     resetRematchDisplay(m_form);
     m_form.fightLog().startRematch();
     forgetRounds();
+    m_forecastView.scheduleUpdate();
 }
 
 void FightController::Kampfauswuerfeln1Click() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ForecastView.h"
 #include "PanelRoundWindow.h"
 #include "PanelWeaponTarget.h"
 #include "engine/CombatState.h"
@@ -30,8 +31,9 @@ public:
     ~FightController() override;
 
     engine::CombatState& combatState() { return m_state; }
-    const engine::DiceGenerator& dice() const { return m_dice; }
     weapons::ChoiceWindows& choiceWindows() { return m_choiceWindows; }
+    const engine::DiceGenerator& dice() const { return m_dice; }
+    ForecastView& forecastView() { return m_forecastView; }
 
     // Handlers, named after their control and event.
     void FormCreate();
@@ -78,6 +80,7 @@ private:
     weapons::ChoiceWindows m_choiceWindows;
     std::array<ListSelectionWatcher*, 2> m_weaponListWatchers{};
     FightToTheEnd* m_fightToTheEnd = nullptr;
+    ForecastView m_forecastView;
 };
 
 } // namespace ui

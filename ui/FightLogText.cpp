@@ -204,12 +204,16 @@ QStringList fightEndEntry(const engine::RoundReport& report, const engine::Fight
     return lines;
 }
 
+QString fighterValueName(Fighter fighter, std::size_t row) {
+    return QStringLiteral("%1, %2").arg(fighterText(fighter),
+                                        QString::fromLatin1(valueNames.at(row)));
+}
+
 QString failedValueText(Fighter fighter, std::size_t row, const QString& text) {
     // The conversion message isolates the typed text itself.
     const toolkit::ConversionError error(toolkit::toStdString(oneLine(text)));
-    return QStringLiteral("%1, %2: %3")
-        .arg(fighterText(fighter), QString::fromLatin1(valueNames.at(row)),
-             toolkit::errorBoxText(toolkit::toQString(error.message())));
+    return QStringLiteral("%1: %2").arg(fighterValueName(fighter, row),
+                                        toolkit::errorBoxText(toolkit::toQString(error.message())));
 }
 
 QString failedRoundLine(int roundNumber, const QString& failure) {

@@ -20,6 +20,8 @@ std::optional<QString> changeLine(engine::Fighter fighter, const FighterSetup& b
                                   const FighterSetup& now);
 QStringList roundEntry(const engine::RoundReport& report);
 QStringList fightEndEntry(const engine::RoundReport& report, const engine::FightTally& tally);
+// "Kämpfer 1, LP": how the log names a value row of a fighter.
+QString fighterValueName(engine::Fighter fighter, std::size_t row);
 // "Kämpfer 1, LP: 'zwölf' ist kein gültiger Integerwert." for a value row's label text.
 QString failedValueText(engine::Fighter fighter, std::size_t row, const QString& text);
 QString failedRoundLine(int roundNumber, const QString& failure);

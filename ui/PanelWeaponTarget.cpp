@@ -43,16 +43,25 @@ void PanelWeaponTarget::showWeaponName(Fighter fighter, const QString& name) {
     damageCode->setAccessibleDescription(name);
 }
 
+void PanelWeaponTarget::labelChanged() const {
+    if (m_labelChanged) {
+        m_labelChanged();
+    }
+}
+
 void PanelWeaponTarget::setDamageCode(Fighter fighter, std::string_view code) {
     m_form.panel(fighter).damageCode->setText(toolkit::toQString(code));
+    labelChanged();
 }
 
 void PanelWeaponTarget::setAttackValue(Fighter fighter, std::string_view value) {
     m_form.panelLabel(engine::controlsOf(fighter).attackSkill)->setText(toolkit::toQString(value));
+    labelChanged();
 }
 
 void PanelWeaponTarget::setAttackType(Fighter fighter, std::string_view type) {
     m_form.panel(fighter).attackType->setText(toolkit::toQString(type));
+    labelChanged();
 }
 
 } // namespace ui

@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <array>
+#include <functional>
+#include <utility>
 
 namespace ui {
 
@@ -30,14 +32,18 @@ public:
     }
     // A new fight: no weapon chosen yet.
     void forgetWeapons();
+    // Called after each label this writes.
+    void onLabelChange(std::function<void()> changed) { m_labelChanged = std::move(changed); }
 
 private:
     // Kept for the log, and shown as the tooltip and description of the damage code.
     void showWeaponName(engine::Fighter fighter, const QString& name);
+    void labelChanged() const;
 
     TForm1& m_form;
     const engine::CombatState& m_state;
     std::array<QString, 2> m_weaponNames;
+    std::function<void()> m_labelChanged;
 };
 
 } // namespace ui

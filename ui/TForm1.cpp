@@ -4,6 +4,7 @@
 #include "EventPanel.h"
 #include "FightLog.h"
 #include "FighterPanel.h"
+#include "ForecastView.h"
 #include "toolkit/Announcement.h"
 
 #include <QAction>
@@ -51,6 +52,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     right->setSpacing(6);
     m_eventPanel = new EventPanel(m_panelLabels, central);
     right->addWidget(m_eventPanel);
+    m_forecastLabel = new ForecastLabel(central);
+    right->addWidget(m_forecastLabel);
     m_fightLog = new FightLog(central);
     right->addWidget(m_fightLog, 1);
     auto* commands = new QHBoxLayout;

@@ -36,6 +36,8 @@ public:
     toolkit::Announcement& roundAnnouncement() const { return *m_roundAnnouncement; }
     // The labels the round reads and writes.
     QLabel* panelLabel(engine::PanelLabel label) const { return m_panelLabels[label]; }
+    // "Prognose", kept up to date by ForecastView.
+    QLabel* forecastLabel() const { return m_forecastLabel; }
 
     QPushButton* roundButton() const { return m_roundButton; }       // "Eine Runde generieren"
     QPushButton* standardButton() const { return m_standardButton; } // "Standartwerte …"
@@ -64,6 +66,7 @@ private:
     PanelLabels m_panelLabels;
     std::array<FighterPanel*, 2> m_panels{};
     EventPanel* m_eventPanel = nullptr;
+    QLabel* m_forecastLabel = nullptr;
     FightLog* m_fightLog = nullptr;
     ContentScrollArea* m_scrollArea = nullptr;
     toolkit::Announcement* m_roundAnnouncement = nullptr;

@@ -73,6 +73,8 @@ private slots:
             QTest::mouseClick(pressed.form1().roundButton(), Qt::LeftButton);
         }
         QCOMPARE(boxes.texts(), runBoxes);
+        // The forecast follows once the presses have let the event loop run.
+        QApplication::processEvents();
         QCOMPARE(labelTexts(&pressed.form1()), labelTexts(m_window));
         QCOMPARE(pressed.form1().fightLog().text(), m_window->fightLog().text());
 

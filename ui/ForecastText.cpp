@@ -1,0 +1,87 @@
+#include "ForecastText.h"
+
+#include "EventValue.h"
+#include "FightLogText.h"
+#include "ValueRows.h"
+#include "toolkit/MessageBox.h"
+#include "toolkit/QtText.h"
+
+#include <QLocale>
+#include <optional>
+#include <utility>
+
+namespace ui {
+
+namespace {
+
+using engine::Fighter;
+
+struct FighterValue {
+    Fighter fighter;
+    std::size_t row;
+};
+
+// The value row whose panel label the round could not read.
+std::optional<FighterValue> valueReadFrom(engine::PanelLabel label) {
+    for (const Fighter fighter : engine::bothFighters) {
+        const engine::FighterControls& controls = engine::controlsOf(fighter);
+        const std::pair<engine::PanelLabel, EventValue> readValues[] = {
+            {controls.lifePoints, EventValue::LifePoints},
+            {controls.endurancePoints, EventValue::EndurancePoints},
+            {controls.attackSkill, EventValue::AttackSkill},
+            {controls.defenceSkill, EventValue::DefenceSkill}};
+        for (const auto& [read, shownIn] : readValues) {
+            if (read == label) {
+                return FighterValue{fighter, rowShownIn(shownIn)};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+QString oneDecimal(double value) {
+    return QLocale(QLocale::German).toString(value, 'f', 1);
+}
+
+QString percent(double probability) {
+    return oneDecimal(100 * probability) + QStringLiteral(" %");
+}
+
+QString prefixed(const QString& text) {
+    return QStringLiteral("Prognose: ") + text;
+}
+
+struct TextOf {
+    QString operator()(const engine::ForecastFigures& figures) const {
+        return prefixed(QStringLiteral("Kämpfer 1 gewinnt %1, Kämpfer 2 %2, beide fallen %3, im "
+                                       "Mittel %4 Runden")
+                            .arg(percent(figures.fighter1Wins), percent(figures.fighter2Wins),
+                                 percent(figures.bothFall), oneDecimal(figures.expectedRounds)));
+    }
+    QString operator()(const engine::UnreadableValue& unreadable) const {
+        if (const auto value = valueReadFrom(unreadable.label)) {
+            // The typed text itself is left out: it may be of any length.
+            return prefixed(fighterValueName(value->fighter, value->row) +
+                            QStringLiteral(" ist keine Zahl"));
+        }
+        return prefixed(toolkit::errorBoxText(toolkit::toQString(unreadable.message)));
+    }
+    QString operator()(const engine::NobodyCanFall&) const {
+        return prefixed(QStringLiteral("keiner der Kämpfer kann fallen"));
+    }
+    QString operator()(const engine::TooLargeToCompute&) const {
+        return prefixed(QStringLiteral("zu aufwendig, um sie genau zu berechnen"));
+    }
+};
+
+} // namespace
+
+QString forecastText(const engine::FightForecast& forecast) {
+    return std::visit(TextOf{}, forecast);
+}
+
+QString decidedFightText() {
+    return prefixed(QStringLiteral("der Kampf ist entschieden"));
+}
+
+} // namespace ui

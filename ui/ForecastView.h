@@ -1,0 +1,59 @@
+#pragma once
+
+#include "engine/CombatState.h"
+#include "engine/RoundWindow.h"
+
+#include <QLabel>
+#include <QObject>
+#include <QTimer>
+
+namespace toolkit {
+class Announcement;
+}
+
+namespace ui {
+
+class TForm1;
+
+// "Prognose": the main window's label with the odds of the fight as the next round would
+// start it, laid out by the main window.
+class ForecastLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ForecastLabel(QWidget* parent);
+    bool hasHeightForWidth() const override;
+};
+
+// Keeps the forecast label up to date. It watches the controls whose values the next
+// round reads, and after any change computes the forecast once the event loop is free
+// again, so that a burst of changes costs one forecast and typing stays instant. A screen
+// reader is told each new forecast.
+class ForecastView : public QObject {
+    Q_OBJECT
+public:
+    // form, state and window must outlive the view.
+    ForecastView(TForm1& form, const engine::CombatState& state, const engine::RoundWindow& window);
+
+    // For changes the view cannot see itself, such as a weapon choice.
+    void scheduleUpdate();
+    // The forecast now, in the label.
+    void update();
+
+    int updateCount() const { return m_updateCount; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void watchInputs(engine::Fighter fighter);
+    QString currentText() const;
+
+    TForm1& m_form;
+    const engine::CombatState& m_state;
+    const engine::RoundWindow& m_window;
+    toolkit::Announcement* m_announcement;
+    QTimer m_pending;
+    int m_updateCount = 0;
+};
+
+} // namespace ui
