@@ -18,14 +18,7 @@ using guitest::typeInto;
 class FightCommandTest : public guitest::MainWindowTestCase {
     Q_OBJECT
 
-    void chooseOneDieForBoth() {
-        for (const char* name : {"Label11", "Label41"}) {
-            child<QLabel>(m_window, name)->setText("1W6");
-        }
-        for (const char* name : {"Label1", "Label10"}) {
-            child<QLabel>(m_window, name)->setText("normal");
-        }
-    }
+    void chooseOneDieForBoth() { armBoth("1W6"); }
 
 private slots:
 

@@ -74,12 +74,7 @@ class LogExportTest : public guitest::MainWindowTestCase {
 
     void playTwoRounds() {
         click("Button2");
-        for (const char* name : {"Label11", "Label41"}) {
-            child<QLabel>(m_window, name)->setText("1W6");
-        }
-        for (const char* name : {"Label1", "Label10"}) {
-            child<QLabel>(m_window, name)->setText("normal");
-        }
+        armBoth("1W6");
         click("Button1");
         click("Button1");
     }

@@ -27,6 +27,15 @@ protected:
     }
 
     QString label(const QString& name) const { return child<QLabel>(m_window, name)->text(); }
+    // Both fighters armed with one damage code and ready to attack, as after a weapon choice.
+    void armBoth(const QString& damageCode) const {
+        for (const char* name : {"Label11", "Label41"}) {
+            child<QLabel>(m_window, name)->setText(damageCode);
+        }
+        for (const char* name : {"Label1", "Label10"}) {
+            child<QLabel>(m_window, name)->setText(QStringLiteral("normal"));
+        }
+    }
     void click(const QString& name) const {
         QTest::mouseClick(child<QPushButton>(m_window, name), Qt::LeftButton);
     }

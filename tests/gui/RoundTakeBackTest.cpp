@@ -52,12 +52,7 @@ class RoundTakeBackTest : public guitest::MainWindowTestCase {
 
     void standardFightWithOneDie() {
         click("Button2");
-        for (const char* name : {"Label11", "Label41"}) {
-            child<QLabel>(m_window, name)->setText("1W6");
-        }
-        for (const char* name : {"Label1", "Label10"}) {
-            child<QLabel>(m_window, name)->setText("normal");
-        }
+        armBoth("1W6");
     }
 
 private slots:
