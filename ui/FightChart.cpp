@@ -1,10 +1,8 @@
 #include "FightChart.h"
 
 #include "ChartColours.h"
-#include "RoundTicks.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
 namespace ui {
@@ -14,28 +12,24 @@ namespace {
 // Life points solid and broad, endurance points dashed, narrower and drawn on top in a shade
 // of their own: where both are equal the dashes still show inside the life-points line.
 // Each colour is chosen against the chart's background, so a dark palette gets light lines.
-struct Series {
-    std::int32_t FightChart::Point::*value;
+struct SeriesLook {
     int hue;
     double saturation;
     double minimumContrast;
     Qt::PenStyle style;
     double width;
-    const char* legend;
 };
 
 constexpr double lifeContrast = 6.0;
 constexpr double enduranceContrast = 3.5;
 
-const std::array<Series, 4> series{{
-    {&FightChart::Point::life1, 215, 0.75, lifeContrast, Qt::SolidLine, 4, "LP 1"},
-    {&FightChart::Point::endurance1, 190, 0.9, enduranceContrast, Qt::DashLine, 2, "AP 1"},
-    {&FightChart::Point::life2, 0, 0.75, lifeContrast, Qt::SolidLine, 4, "LP 2"},
-    {&FightChart::Point::endurance2, 30, 0.95, enduranceContrast, Qt::DashLine, 2, "AP 2"},
+// In the order of chartSeries.
+constexpr std::array<SeriesLook, 4> looks{{
+    {215, 0.75, lifeContrast, Qt::SolidLine, 4},
+    {190, 0.9, enduranceContrast, Qt::DashLine, 2},
+    {0, 0.75, lifeContrast, Qt::SolidLine, 4},
+    {30, 0.95, enduranceContrast, Qt::DashLine, 2},
 }};
-
-// At this many life points or fewer a fighter has lost.
-constexpr std::int32_t losingLifePoints = 3;
 
 } // namespace
 
@@ -45,7 +39,7 @@ FightChart::FightChart(QWidget* parent) : QWidget(parent) {
     setAccessibleDescription(QStringLiteral(
         "Lebenspunkte (durchgezogen) und Ausdauerpunkte (gestrichelt) beider Kämpfer nach "
         "jeder Runde des laufenden Kampfes, mit der Linie bei 3 Lebenspunkten, an der ein "
-        "Kämpfer verloren hat"));
+        "Kämpfer verloren hat. Ausdauerpunkte außerhalb der Skala liegen an ihrem Rand"));
 }
 
 void FightChart::startNewFight() {
@@ -56,7 +50,7 @@ void FightChart::startNewFight() {
 void FightChart::addPoint(const Point& point) {
     m_fightPoints.push_back(point);
     place(point);
-    update();
+    pointsChanged();
 }
 
 void FightChart::takeBackLastPoint() {
@@ -76,7 +70,28 @@ void FightChart::placeFightPoints() {
     for (const Point& point : m_fightPoints) {
         place(point);
     }
+    pointsChanged();
+}
+
+void FightChart::pointsChanged() {
+    const QSize minimum = minimumSizeHint();
+    if (minimum != m_minimumSize) {
+        m_minimumSize = minimum;
+        updateGeometry();
+    }
     update();
+}
+
+FightChartLayout FightChart::layout() const {
+    return layOutFightChart(m_points, size(), QFontMetricsF(font()));
+}
+
+QSize FightChart::sizeHint() const {
+    return minimumSizeHint().expandedTo({360, 150});
+}
+
+QSize FightChart::minimumSizeHint() const {
+    return minimumFightChartSize(m_points, QFontMetricsF(font()));
 }
 
 void FightChart::place(const Point& point) {
@@ -113,7 +128,7 @@ std::array<QColor, 4> FightChart::lineColours() const {
     const QColor background = backgroundColour();
     if (background != m_coloursBackground) {
         std::transform(
-            series.begin(), series.end(), m_lineColours.begin(), [&](const Series& line) {
+            looks.begin(), looks.end(), m_lineColours.begin(), [&](const SeriesLook& line) {
                 return colourAgainst(background, line.hue, line.saturation, line.minimumContrast);
             });
         m_coloursBackground = background;
@@ -122,98 +137,60 @@ std::array<QColor, 4> FightChart::lineColours() const {
 }
 
 void FightChart::paintEvent(QPaintEvent*) {
+    const FightChartLayout chart = layout();
     QPainter painter(this);
-    painter.fillRect(rect(), backgroundColour());
+    const QColor background = backgroundColour();
+    painter.fillRect(rect(), background);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor text = palette().color(QPalette::Text);
     const std::array<QColor, 4> colours = lineColours();
-    const QFontMetrics metrics = fontMetrics();
-    const int legendHeight = metrics.height() + 4;
-    const int axisHeight = metrics.height() + 2;
-    const QRectF plot = QRectF(rect()).adjusted(metrics.horizontalAdvance("0000") + 6, 4, -6,
-                                                -legendHeight - axisHeight - 4);
     painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(plot);
+    painter.drawRect(chart.plot);
 
-    // Legend under the plot.
-    int x = static_cast<int>(plot.left());
-    for (std::size_t i = 0; i < series.size(); ++i) {
-        painter.setPen(QPen(colours[i], series[i].width, series[i].style));
-        const int y = height() - legendHeight / 2;
-        painter.drawLine(x, y, x + 18, y);
+    for (const ChartLegendEntry& entry : chart.legend) {
+        if (entry.series != ChartLegendEntry::note) {
+            const SeriesLook& look = looks[entry.series];
+            painter.setPen(QPen(colours[entry.series], look.width, look.style));
+            painter.drawLine(entry.sample);
+        }
         painter.setPen(text);
-        painter.drawText(x + 22, height() - 4, QString::fromLatin1(series[i].legend));
-        x += 26 + metrics.horizontalAdvance(QString::fromLatin1(series[i].legend)) + 10;
+        painter.drawText(entry.label.rect, Qt::AlignLeft | Qt::AlignVCenter, entry.label.text);
     }
-    if (m_points.empty() || plot.width() <= 0 || plot.height() <= 0) {
+    if (m_points.empty() || chart.plot.width() <= 0 || chart.plot.height() <= 0) {
         return;
     }
 
-    // Values may be anything a user typed, so scale in double precision. The losing line
-    // is always inside the plot.
-    double low = 0;
-    double high = losingLifePoints;
-    for (const Point& point : m_points) {
-        for (const Series& line : series) {
-            low = std::min(low, static_cast<double>(point.*line.value));
-            high = std::max(high, static_cast<double>(point.*line.value));
-        }
-    }
-    const double firstRound = m_points.front().round;
-    const double rounds = std::max(1.0, m_points.back().round - firstRound);
-    const auto xOf = [&](double round) {
-        return plot.left() + (round - firstRound) / rounds * plot.width();
-    };
-    const auto yOf = [&](double value) {
-        return plot.bottom() - (value - low) / (high - low) * plot.height();
-    };
-
     painter.setPen(text);
-    painter.drawText(QRectF(0, plot.top(), plot.left() - 4, metrics.height()), Qt::AlignRight,
-                     QString::number(static_cast<qint64>(high)));
-    painter.drawText(QRectF(0, plot.bottom() - metrics.height(), plot.left() - 4, metrics.height()),
-                     Qt::AlignRight, QString::number(static_cast<qint64>(low)));
-
-    // Round numbers under the plot, as many as fit side by side.
-    const QString widestRound = QString::number(m_points.back().round);
-    const int labelWidth = metrics.horizontalAdvance(widestRound) + 12;
-    for (const std::int64_t round : roundTicks(m_points.front().round, m_points.back().round,
-                                               static_cast<int>(plot.width()) / labelWidth)) {
-        const double tickX = xOf(static_cast<double>(round));
-        painter.drawLine(QPointF(tickX, plot.bottom()), QPointF(tickX, plot.bottom() + 3));
-        // The last number may reach past the plot, never past the chart.
-        const double labelLeft =
-            std::clamp(tickX - labelWidth / 2.0, 0.0, std::max(0.0, width() - 1.0 * labelWidth));
-        painter.drawText(QRectF(labelLeft, plot.bottom() + 2, labelWidth, metrics.height()),
-                         Qt::AlignHCenter, QString::number(round));
+    for (std::size_t i = 0; i < chart.valueLabels.size(); ++i) {
+        const double y = chart.valueTicks[i];
+        painter.drawLine(QPointF(chart.plot.left() - 3, y), QPointF(chart.plot.left(), y));
+        painter.drawText(chart.valueLabels[i].rect, Qt::AlignRight | Qt::AlignVCenter,
+                         chart.valueLabels[i].text);
     }
-
-    // The losing line: at 3 life points or fewer the fight is over.
-    const double losingY = yOf(losingLifePoints);
-    painter.setPen(QPen(text, 1, Qt::DotLine));
-    painter.drawLine(QPointF(plot.left(), losingY), QPointF(plot.right(), losingY));
-    painter.drawText(
-        QRectF(plot.left() + 4, losingY - metrics.height(), plot.width() - 8, metrics.height()),
-        Qt::AlignRight | Qt::AlignBottom, QStringLiteral("3 LP: verloren"));
+    for (std::size_t i = 0; i < chart.roundLabels.size(); ++i) {
+        const double x = chart.roundTicks[i];
+        painter.drawLine(QPointF(x, chart.plot.bottom()), QPointF(x, chart.plot.bottom() + 3));
+        painter.drawText(chart.roundLabels[i].rect, Qt::AlignHCenter | Qt::AlignTop,
+                         chart.roundLabels[i].text);
+    }
 
     // Every solid line first, so no life-points line covers an endurance line.
     for (const Qt::PenStyle style : {Qt::SolidLine, Qt::DashLine}) {
-        for (std::size_t i = 0; i < series.size(); ++i) {
-            if (series[i].style != style) {
-                continue;
+        for (std::size_t i = 0; i < looks.size(); ++i) {
+            if (looks[i].style == style) {
+                painter.setPen(QPen(colours[i], looks[i].width, style));
+                painter.drawPolyline(chart.lines[i]);
             }
-            QPainterPath path;
-            const auto at = [&](const Point& point) {
-                return QPointF(xOf(point.round), yOf(point.*series[i].value));
-            };
-            path.moveTo(at(m_points.front()));
-            for (const Point& point : m_points) {
-                path.lineTo(at(point));
-            }
-            painter.setPen(QPen(colours[i], series[i].width, style));
-            painter.drawPath(path);
         }
     }
+
+    // The losing mark over the lines: at 3 life points or fewer the fight is over.
+    painter.setPen(QPen(text, 1, Qt::DotLine));
+    painter.drawLine(QPointF(chart.plot.left(), chart.losingY),
+                     QPointF(chart.plot.right(), chart.losingY));
+    painter.fillRect(chart.losingLabel.rect, background);
+    painter.setPen(text);
+    painter.drawText(chart.losingLabel.rect, Qt::AlignCenter, chart.losingLabel.text);
 }
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FightChartLayout.h"
+
 #include <QColor>
 #include <QWidget>
 #include <array>
@@ -12,14 +14,7 @@ namespace ui {
 class FightChart : public QWidget {
     Q_OBJECT
 public:
-    struct Point {
-        std::int32_t round;
-        std::int32_t life1;
-        std::int32_t endurance1;
-        std::int32_t life2;
-        std::int32_t endurance2;
-        friend bool operator==(const Point&, const Point&) = default;
-    };
+    using Point = ChartPoint;
 
     // A long fight is drawn from at most this many evenly spaced points and the latest
     // round, so that drawing it costs no more than drawing a short one.
@@ -38,8 +33,11 @@ public:
     QColor backgroundColour() const;
     std::array<QColor, 4> lineColours() const;
 
-    QSize sizeHint() const override { return {360, 150}; }
-    QSize minimumSizeHint() const override { return {200, 110}; }
+    // Where the chart paints everything at its current size.
+    FightChartLayout layout() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,6 +46,8 @@ private:
     // Adds a point to those drawn, thinning them out where they grow beyond the maximum.
     void place(const Point& point);
     void placeFightPoints();
+    // Asks for more room when the points need another note in the legend.
+    void pointsChanged();
 
     std::vector<Point> m_points;
     // Every point of this fight, so that taking one back can bring back those it thinned out.
@@ -59,6 +59,7 @@ private:
     std::size_t m_added = 0;
     std::size_t m_stride = 1;
     bool m_lastStandsIn = false;
+    QSize m_minimumSize;
 };
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "ui/FightChart.h"
 
+#include "ui/ChartColours.h"
 #include "ui/RoundTicks.h"
 
 #include <QStyle>
@@ -10,21 +11,6 @@
 #include <vector>
 
 namespace {
-
-// WCAG 2 relative luminance, written out here as the check's own yardstick.
-double luminance(const QColor& colour) {
-    const auto channel = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 QPalette fusionLight() {
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -55,6 +41,51 @@ int pixelsLike(const QImage& image, const QColor& colour) {
     return count;
 }
 
+using Point = ui::FightChart::Point;
+using Fight = std::vector<Point>;
+
+// Round 0 and then rounds in which fighter 2's life points fall evenly from lifeFrom to lifeTo
+// and fighter 1's endurance from enduranceFrom to enduranceTo; the other two values fall half
+// as far.
+Fight fight(std::int32_t rounds, std::int32_t lifeFrom, std::int32_t lifeTo,
+            std::int32_t enduranceFrom, std::int32_t enduranceTo) {
+    Fight points;
+    for (std::int32_t round = 0; round <= rounds; ++round) {
+        const auto at = [&](std::int32_t from, std::int32_t to) {
+            return static_cast<std::int32_t>(from + std::int64_t{to - from} * round / rounds);
+        };
+        points.push_back({round, at(lifeFrom, (lifeFrom + lifeTo) / 2),
+                          at(enduranceFrom, enduranceTo), at(lifeFrom, lifeTo),
+                          at(enduranceFrom, (enduranceFrom + enduranceTo) / 2)});
+    }
+    return points;
+}
+
+std::vector<ui::ChartLabel> labelsOf(const ui::FightChartLayout& layout) {
+    std::vector<ui::ChartLabel> labels = layout.valueLabels;
+    labels.insert(labels.end(), layout.roundLabels.begin(), layout.roundLabels.end());
+    for (const ui::ChartLegendEntry& entry : layout.legend) {
+        labels.push_back(entry.label);
+    }
+    labels.push_back(layout.losingLabel);
+    return labels;
+}
+
+// Whether the line, followed pixel by pixel, comes within its pen's reach of the rectangle.
+bool passesThrough(const QPolygonF& line, const QRectF& rect) {
+    const QRectF reach = rect.adjusted(-2, -2, 2, 2);
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        const QLineF segment(line[i - 1], line[i]);
+        const int steps = std::max(1, static_cast<int>(segment.length()));
+        for (int step = 0; step <= steps; ++step) {
+            if (reach.contains(segment.pointAt(static_cast<double>(step) / steps))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 class FightChartTest : public QObject {
@@ -73,6 +104,19 @@ private slots:
             chart.takeBackLastPoint();
             QCOMPARE(chart.points(), shown[added - 1]);
         }
+    }
+
+    void contrastMatchesPublishedRatios() {
+        // Ratios as the contrast guidelines list them, to two decimals.
+        const auto ratio = [](QRgb a, QRgb b) {
+            return std::round(ui::contrastRatio(QColor(a), QColor(b)) * 100) / 100;
+        };
+        QCOMPARE(ratio(0x000000, 0xffffff), 21.0);
+        QCOMPARE(ratio(0xffffff, 0x000000), 21.0);
+        QCOMPARE(ratio(0x777777, 0x777777), 1.0);
+        QCOMPARE(ratio(0x767676, 0xffffff), 4.54);
+        QCOMPARE(ratio(0x0000ff, 0xffffff), 8.59);
+        QCOMPARE(ratio(0xff0000, 0xffffff), 4.0);
     }
 
     void linesStandOutInEachPalette_data() {
@@ -98,13 +142,124 @@ private slots:
         QCOMPARE(background, chart.backgroundColour());
         const std::array<QColor, 4> lines = chart.lineColours();
         for (const QColor& line : lines) {
-            QVERIFY2(contrast(line, background) >= 3.0, qPrintable(line.name()));
+            QVERIFY2(ui::contrastRatio(line, background) >= 3.0, qPrintable(line.name()));
             // Drawn, and not hidden under another line.
             QVERIFY2(pixelsLike(image, line) >= 20, qPrintable(line.name()));
         }
         // A fighter's endurance line differs from his life line where the two coincide.
-        QVERIFY(contrast(lines[0], lines[1]) >= 1.4);
-        QVERIFY(contrast(lines[2], lines[3]) >= 1.4);
+        QVERIFY(ui::contrastRatio(lines[0], lines[1]) >= 1.4);
+        QVERIFY(ui::contrastRatio(lines[2], lines[3]) >= 1.4);
+    }
+
+    void chartStaysReadableForAnyValues_data() {
+        QTest::addColumn<Fight>("points");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("pixelSize");
+        const std::array<std::pair<const char*, Fight>, 6> fights{{
+            {"standard", fight(8, 15, 2, 15, -3)},
+            {"AP -40", fight(12, 15, 3, 15, -40)},
+            {"AP -1005", fight(20, 15, 2, 15, -1005)},
+            {"LP 500", fight(60, 500, 1, 500, -30)},
+            {"AP far above LP", fight(10, 15, 2, 900, 800)},
+            {"many rounds", fight(1500, 15, 2, 15, -200)},
+        }};
+        // Zero: the chart's smallest size. The window gives it about 480x140 at 1280x720.
+        const std::array<std::array<int, 3>, 4> sizes{
+            {{0, 0, 0}, {480, 140, 0}, {1000, 420, 0}, {0, 0, 20}}};
+        for (const auto& [name, points] : fights) {
+            for (const auto& [width, height, pixelSize] : sizes) {
+                QTest::addRow("%s, %dx%d, %d px", name, width, height, pixelSize)
+                    << points << width << height << pixelSize;
+            }
+        }
+    }
+
+    void chartStaysReadableForAnyValues() {
+        QFETCH(Fight, points);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, pixelSize);
+        ui::FightChart chart;
+        if (pixelSize > 0) {
+            QFont font = chart.font();
+            font.setPixelSize(pixelSize);
+            chart.setFont(font);
+        }
+        for (const Point& point : points) {
+            chart.addPoint(point);
+        }
+        chart.resize(QSize(width, height).expandedTo(chart.minimumSizeHint()));
+        const QImage image = chart.grab().toImage();
+        if (qEnvironmentVariableIsSet("FIGHT_CHART_PICTURES")) {
+            image.save(qEnvironmentVariable("FIGHT_CHART_PICTURES") + QLatin1Char('/') +
+                       QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".png"));
+        }
+        const ui::FightChartLayout layout = chart.layout();
+        const QFontMetricsF metrics(chart.font());
+
+        // Every label whole inside the chart, big enough for its text, and clear of the others.
+        const std::vector<ui::ChartLabel> labels = labelsOf(layout);
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const ui::ChartLabel& label = labels[i];
+            QVERIFY2(QRectF(chart.rect()).contains(label.rect), qPrintable(label.text));
+            QVERIFY2(metrics.horizontalAdvance(label.text) <= label.rect.width() &&
+                         metrics.height() <= label.rect.height(),
+                     qPrintable(label.text));
+            for (std::size_t j = i + 1; j < labels.size(); ++j) {
+                QVERIFY2(!label.rect.intersects(labels[j].rect),
+                         qPrintable(label.text + QStringLiteral(" / ") + labels[j].text));
+            }
+        }
+
+        // At least four values, each at its height.
+        QVERIFY(layout.valueLabels.size() >= 4);
+        for (std::size_t i = 0; i < layout.valueLabels.size(); ++i) {
+            const double value = layout.valueLabels[i].text.toDouble();
+            QVERIFY(value >= layout.low && value <= layout.high);
+            QCOMPARE_LE(std::abs(layout.valueLabels[i].rect.center().y() - layout.yOf(value)), 0.5);
+            QCOMPARE(layout.valueTicks[i], layout.valueLabels[i].rect.center().y());
+        }
+
+        // The life points keep most of the height.
+        std::int32_t lowestLife = points.front().life1;
+        std::int32_t highestLife = lowestLife;
+        std::int32_t lowestEndurance = points.front().endurance1;
+        for (const Point& point : points) {
+            for (const std::int32_t life : {point.life1, point.life2}) {
+                lowestLife = std::min(lowestLife, life);
+                highestLife = std::max(highestLife, life);
+            }
+            lowestEndurance = std::min({lowestEndurance, point.endurance1, point.endurance2});
+        }
+        QCOMPARE_GE((layout.yOf(lowestLife) - layout.yOf(highestLife)) / layout.plot.height(), 0.6);
+        // Every line inside the plot; endurance beyond the scale at its edge, as the legend says.
+        for (const QPolygonF& line : layout.lines) {
+            QVERIFY(!line.isEmpty());
+            for (const QPointF& at : line) {
+                QVERIFY(layout.plot.adjusted(-0.01, -0.01, 0.01, 0.01).contains(at));
+            }
+        }
+        const bool noted = std::any_of(
+            layout.legend.begin(), layout.legend.end(), [](const ui::ChartLegendEntry& entry) {
+                return entry.series == ui::ChartLegendEntry::note &&
+                       entry.label.text.contains(QStringLiteral("unteren Rand"));
+            });
+        QCOMPARE(noted, lowestEndurance < layout.low);
+        if (noted) {
+            QCOMPARE(layout.lines[1].boundingRect().bottom(), layout.plot.bottom());
+        }
+
+        // The losing mark's label touches its line, inside the plot or right of it, and no
+        // line passes through it.
+        const QRectF losing = layout.losingLabel.rect;
+        QCOMPARE_LE(std::abs(layout.losingY - layout.yOf(3)), 0.01);
+        QVERIFY(layout.plot.contains(losing) || losing.left() >= layout.plot.right());
+        QVERIFY(losing.top() - 2 <= layout.losingY && layout.losingY <= losing.bottom() + 2);
+        const std::array<QColor, 4> colours = chart.lineColours();
+        for (std::size_t i = 0; i < layout.lines.size(); ++i) {
+            QVERIFY2(!passesThrough(layout.lines[i], losing), qPrintable(colours[i].name()));
+        }
     }
 
     void roundNumbersAreRoundAndFit() {
