@@ -9,13 +9,14 @@
 // the program does, lets the window manager place it, and takes the picture from the
 // screen, frame included. --controls writes where every control lies (ControlReport.h);
 // --stay keeps the window open afterwards until it is closed. --rules-help also opens
-// "Regeln und Bedienung" with F1 and saves a picture of that window.
+// "Regeln und Bedienung" through its menu item and saves a picture of that window.
 #include "ControlReport.h"
 #include "toolkit/MessageBox.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 #include "weapons/WeaponCatalogue.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
@@ -214,8 +215,7 @@ int main(int argc, char** argv) {
         }
     }
     if (parser.isSet(rulesHelpOption)) {
-        window.activateWindow();
-        QTest::keyClick(&window, Qt::Key_F1);
+        child<QAction>(window, "RegelnundBedienung1")->trigger();
         auto* help = child<QWidget>(window, "HelpWindow");
         if (!QTest::qWaitForWindowExposed(help)) {
             std::fprintf(stderr, "the help window was not shown\n");

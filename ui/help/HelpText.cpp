@@ -104,14 +104,17 @@ QString keyTable(const QList<KeyHelp>& keys) {
 
 // The keys that belong to no command of the menu.
 QList<KeyHelp> keysOutsideTheMenu() {
-    const QString copy = QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
+    const auto keyText = [](const QKeySequence& key) {
+        return key.toString(QKeySequence::NativeText);
+    };
     return {
-        {QStringLiteral("Tab, Umschalt+Tab"),
+        {keyText(QKeySequence(Qt::Key_Tab)) + QStringLiteral(", ") +
+             keyText(QKeySequence(Qt::SHIFT | Qt::Key_Tab)),
          QStringLiteral("zum nächsten oder vorigen Feld; ist das Fenster zu klein, rollt es "
                         "dorthin")},
-        {copy, QStringLiteral("im Kampfverlauf: kopiert die Auswahl, ohne Auswahl den ganzen "
-                              "Verlauf")},
-        {QStringLiteral("Strg+Z in einem Textfeld"),
+        {keyText(QKeySequence::Copy),
+         QStringLiteral("im Kampfverlauf: kopiert die Auswahl, ohne Auswahl den ganzen Verlauf")},
+        {keyText(QKeySequence::Undo) + QStringLiteral(" in einem Textfeld"),
          QStringLiteral("macht das Tippen in diesem Feld rückgängig, nicht die Runde")},
         {QStringLiteral("Pfeiltasten, Leertaste"),
          QStringLiteral("in einem Auswahlfenster: wählen")},
