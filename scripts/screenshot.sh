@@ -4,7 +4,7 @@
 # the window maximised under a window manager: docs/screenshot.png on 1280x720 at Qt's
 # default font, docs/screenshot-scale2.png on 2560x1440 with QT_SCALE_FACTOR=2; the other
 # screens it checks go to build/screenshots/. The window at its smallest size goes there
-# too, and the layout test runs on a virtual display at both scales. Run it again after
+# too, the help window "Regeln und Bedienung" goes to docs/screenshot-help.png, and the layout test runs on a virtual display at both scales. Run it again after
 # every change to the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,6 +27,7 @@ cp build/screenshots/1280x720-9pt.png docs/screenshot.png
 cp build/screenshots/2560x1440-scale2.png docs/screenshot-scale2.png
 on_display 1 "$tool" --size minimum build/screenshots/minimum.png
 on_display 2 "$tool" --size minimum build/screenshots/minimum-scale2.png
+on_display 1 "$tool" --rules-help docs/screenshot-help.png build/screenshots/help-beside.png
 
 for scale in 1 2; do
     echo "Layout test at scale $scale"

@@ -1,19 +1,22 @@
 // Plays the first rounds of a fight in the real main window and saves a picture of it:
 //
 //     kampfgenerator-screenshot [--rounds N] [--size WxH|minimum|maximized]
-//                               [--controls REPORT.json [--stay]] OUTPUT.png
+//                               [--controls REPORT.json [--stay]]
+//                               [--rules-help HELP.png] OUTPUT.png
 //
 // Everything goes through the window's own controls, found by their object names, so the
 // picture shows what a user sees after the same clicks. "maximized" shows the window as
 // the program does, lets the window manager place it, and takes the picture from the
 // screen, frame included. --controls writes where every control lies (ControlReport.h);
-// --stay keeps the window open afterwards until it is closed.
+// --stay keeps the window open afterwards until it is closed. --rules-help also opens
+// "Regeln und Bedienung" through its menu item and saves a picture of that window.
 #include "ControlReport.h"
 #include "toolkit/MessageBox.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 #include "weapons/WeaponCatalogue.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
@@ -149,7 +152,11 @@ int main(int argc, char** argv) {
                                             QStringLiteral("REPORT.json"));
     const QCommandLineOption stayOption(QStringLiteral("stay"),
                                         QStringLiteral("Keep the window open until it is closed."));
-    parser.addOptions({roundsOption, sizeOption, controlsOption, stayOption});
+    const QCommandLineOption rulesHelpOption(
+        QStringLiteral("rules-help"),
+        QStringLiteral("Also open \"Regeln und Bedienung\" and save a picture of it here."),
+        QStringLiteral("HELP.png"));
+    parser.addOptions({roundsOption, sizeOption, controlsOption, stayOption, rulesHelpOption});
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("The PNG to write."));
     parser.process(application);
     if (parser.positionalArguments().size() != 1) {
@@ -204,6 +211,19 @@ int main(int argc, char** argv) {
     if (parser.isSet(controlsOption)) {
         if (!tools::writeControlReport(window, parser.value(controlsOption))) {
             std::fprintf(stderr, "could not write %s\n", qPrintable(parser.value(controlsOption)));
+            return EXIT_FAILURE;
+        }
+    }
+    if (parser.isSet(rulesHelpOption)) {
+        child<QAction>(window, "RegelnundBedienung1")->trigger();
+        auto* help = child<QWidget>(window, "HelpWindow");
+        if (!QTest::qWaitForWindowExposed(help)) {
+            std::fprintf(stderr, "the help window was not shown\n");
+            return EXIT_FAILURE;
+        }
+        QApplication::processEvents();
+        if (!help->grab().save(parser.value(rulesHelpOption))) {
+            std::fprintf(stderr, "could not write %s\n", qPrintable(parser.value(rulesHelpOption)));
             return EXIT_FAILURE;
         }
     }

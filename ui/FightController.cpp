@@ -13,6 +13,9 @@
 #include "ValueRows.h"
 #include "engine/Round.h"
 #include "engine/SharedTexts.h"
+#include "help/HelpText.h"
+#include "help/HelpWindow.h"
+#include "help/KeyList.h"
 #include "toolkit/Announcement.h"
 #include "toolkit/EditableComboBox.h"
 #include "toolkit/Guarded.h"
@@ -74,6 +77,8 @@ void FightController::connectCommands() {
     connectHandler(m_form.rematchItem(), &QAction::triggered, &FightController::Revanche1Click);
     connectHandler(m_form.fightToTheEndItem(), &QAction::triggered,
                    &FightController::Kampfauswuerfeln1Click);
+    connectHandler(m_form.rulesHelpItem(), &QAction::triggered,
+                   &FightController::RegelnundBedienung1Click);
     connectHandler(m_form.defectListItem(), &QAction::triggered,
                    &FightController::berdiesesProgramm1Click);
     connectHandler(m_form.changeListItem(), &QAction::triggered, &FightController::Copyright1Click);
@@ -220,6 +225,14 @@ void FightController::Kampfauswuerfeln1Click() {
 
 void FightController::Kampfverlaufspeichern1Click() {
     saveFightLog(m_form.fightLog(), &m_form);
+}
+
+void FightController::RegelnundBedienung1Click() {
+    if (m_helpWindow == nullptr) {
+        // The keys are read from the menu as it stands, so the help lists every command.
+        m_helpWindow = new help::HelpWindow(help::helpDocument(help::keysOf(m_form)), &m_form);
+    }
+    m_helpWindow->showAndRaise();
 }
 
 void FightController::berdiesesProgramm1Click() {

@@ -18,6 +18,9 @@ class QComboBox;
 namespace ui {
 
 class FightToTheEnd;
+namespace help {
+class HelpWindow;
+}
 class ListSelectionWatcher;
 class TForm1;
 
@@ -46,6 +49,7 @@ public:
     void Kampfverlaufspeichern1Click();
     void RundezuruecknehmenClick();
     void Ende1Click();
+    void RegelnundBedienung1Click();
     void berdiesesProgramm1Click();
     void Copyright1Click();
     void Copyright3Click();
@@ -81,6 +85,8 @@ private:
     std::array<ListSelectionWatcher*, 2> m_weaponListWatchers{};
     FightToTheEnd* m_fightToTheEnd = nullptr;
     ForecastView m_forecastView;
+    // Made when first asked for; it belongs to the main window.
+    help::HelpWindow* m_helpWindow = nullptr;
 };
 
 } // namespace ui

@@ -8,6 +8,7 @@
 #include "toolkit/QtText.h"
 #include "toolkit/ValueLabel.h"
 #include "weapons/Armour.h"
+#include "weapons/ArmourHints.h"
 #include "weapons/RequirementHints.h"
 #include "weapons/WeaponCatalogue.h"
 
@@ -45,14 +46,18 @@ template <typename W> W* named(W* widget, const char* name) {
     return widget;
 }
 
-QComboBox* armourBox(std::string_view title, const auto& entries, QWidget* parent) {
+// Each entry's hint says what it is worth ("Lederrüstung: Rüstungsschutz 2").
+QComboBox* armourBox(std::string_view title, const auto& entries,
+                     std::string (*hintOf)(std::size_t), QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     // Typing into the text part must never add entries of its own.
     box->setInsertPolicy(QComboBox::NoInsert);
-    for (const std::string_view entry : entries) {
-        box->addItem(toolkit::toQString(entry));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        box->addItem(toolkit::toQString(entries[i]));
+        box->setItemData(box->count() - 1, toolkit::toQString(hintOf(i)), Qt::ToolTipRole);
     }
+    toolkit::exposeItemHints(box);
     box->setCurrentIndex(-1);
     box->setEditText(toolkit::toQString(title));
     setMinimumWidthAtLeast(box, 145, box->sizeHint().width()); // the longest entry
@@ -155,11 +160,12 @@ FighterPanel::FighterPanel(Fighter fighter, PanelLabels& panelLabels, QWidget* p
     column->addLayout(weaponRow, 1);
 
     auto* armourRow = new QGridLayout;
-    armourClassBox = named(armourBox(weapons::armourClassTitle, weapons::armourClassEntries, this),
+    armourClassBox = named(armourBox(weapons::armourClassTitle, weapons::armourClassEntries,
+                                     &weapons::armourClassHint, this),
                            names.armourClassBox);
-    protectionBox =
-        named(armourBox(weapons::protectionValueTitle, weapons::protectionValueEntries, this),
-              names.protectionBox);
+    protectionBox = named(armourBox(weapons::protectionValueTitle, weapons::protectionValueEntries,
+                                    &weapons::protectionValueHint, this),
+                          names.protectionBox);
     protectionBox->setVisible(false);
     // Both boxes share one cell: exactly one of them shows at a time.
     armourRow->addWidget(armourClassBox, 0, 0);

@@ -115,6 +115,10 @@ void TForm1::buildMenu() {
     addFightSequenceItems(fight);
     QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
+    m_rulesHelpItem =
+        addMenuItem(help, "RegelnundBedienung1", QStringLiteral("&Regeln und Bedienung"),
+                    QKeySequence(Qt::Key_F1));
+    help->addSeparator();
     m_defectListItem =
         addMenuItem(help, "berdiesesProgramm1", QStringLiteral("&Fehler dieses Programmes"));
     m_changeListItem =
@@ -132,7 +136,7 @@ void TForm1::addFightSequenceItems(QMenu* fight) {
 
 void TForm1::addRoundShortcut() {
     // F5 and Ctrl+R generate a round from anywhere in the window.
-    auto* roundShortcut = new QAction(this);
+    auto* roundShortcut = new QAction(m_roundButton->text(), this);
     roundShortcut->setObjectName(QStringLiteral("generateRoundShortcut"));
     roundShortcut->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)});
     roundShortcut->setShortcutContext(Qt::WindowShortcut);

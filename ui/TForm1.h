@@ -49,6 +49,7 @@ public:
     QAction* quitItem() const { return m_quitItem; }
     QAction* rematchItem() const { return m_rematchItem; }             // "Revanche"
     QAction* fightToTheEndItem() const { return m_fightToTheEndItem; } // "Kampf auswürfeln"
+    QAction* rulesHelpItem() const { return m_rulesHelpItem; }         // "Regeln und Bedienung"
     QAction* defectListItem() const { return m_defectListItem; }
     QAction* changeListItem() const { return m_changeListItem; }
     QAction* copyrightItem() const { return m_copyrightItem; }
@@ -78,6 +79,7 @@ private:
     QAction* m_quitItem = nullptr;
     QAction* m_rematchItem = nullptr;
     QAction* m_fightToTheEndItem = nullptr;
+    QAction* m_rulesHelpItem = nullptr;
     QAction* m_defectListItem = nullptr;
     QAction* m_changeListItem = nullptr;
     QAction* m_copyrightItem = nullptr;

@@ -353,6 +353,33 @@ def check_choice_windows(app):
                   "choice window %s is transient for the main window (%s)" % (window_id, prop.strip()))
 
 
+# --- help ------------------------------------------------------------------------------------
+
+def check_help(app):
+    nodes = everything(app)
+    for fighter in ("1", "2"):
+        boxes = named(nodes, "Kämpfer %s, Rüstklasse" % fighter, "combo box")
+        entries = {name(n): n.get_description() for b in boxes for n, _ in walk(b)
+                   if role(n) in ("list item", "table cell")}
+        check(entries.get("Lederrüstung") == "Lederrüstung: Rüstungsschutz 2",
+              "Kämpfer %s's armour entry describes its value (%r)" % (fighter, entries.get("Lederrüstung")))
+    items = named(nodes, "Regeln und Bedienung", "menu item")
+    if not check(len(items) == 1, "menu item 'Regeln und Bedienung'"):
+        return
+    press(items[0])
+    window = wait_for(lambda: window_named(app, "Regeln und Bedienung"), 30)
+    if not check(window is not None, "the help window is on the bus"):
+        return
+    inside = [n for n, _ in walk(window)]
+    texts = [n for n in named(inside, "Regeln und Bedienung") if n.get_text_iface() is not None]
+    if check(len(texts) == 1, "the help text is one text object by its name"):
+        t = texts[0].get_text_iface()
+        content = t.get_text(0, t.get_character_count())
+        check("Angriff gesamt unter 20" in content and "Lederrüstung" in content,
+              "a screen reader reads the help text (%d characters)" % len(content))
+    check(len(named(inside, "In der Hilfe suchen", "text")) == 1, "the find field by its name")
+
+
 def main():
     program = sys.argv[1]
     log = open("atspi-program.log", "w")
@@ -368,6 +395,7 @@ def main():
         if check_boundaries(app):
             check_round_events(app)
             check_choice_windows(app)
+        check_help(app)
         check(process.poll() is None, "the program is still running")
     finally:
         process.kill()

@@ -95,6 +95,7 @@ private slots:
         QCOMPARE(shown("Revanche1"), QString("Revanche"));
         QCOMPARE(shown("Kampfauswuerfeln1"), QString("Kampf auswürfeln"));
         QCOMPARE(shown("Ende1"), QString("Ende"));
+        QCOMPARE(shown("RegelnundBedienung1"), QString("Regeln und Bedienung"));
         QCOMPARE(shown("berdiesesProgramm1"), QString("Fehler dieses Programmes"));
         QCOMPARE(shown("Copyright1"), QString("Änderungen gegenüber Version 1.0"));
         QCOMPARE(shown("Copyright3"), QString("Copyright"));
@@ -115,7 +116,7 @@ private slots:
         QCOMPARE(keysOf(child<QMenuBar>(m_window, "MainMenu1")->actions()), 3);
         QCOMPARE(keysOf(child<QMenu>(m_window, "Datei1")->actions()), 3);
         QCOMPARE(keysOf(child<QMenu>(m_window, "Kampf1")->actions()), 3);
-        QCOMPARE(keysOf(child<QMenu>(m_window, "Hilfe1")->actions()), 3);
+        QCOMPARE(keysOf(child<QMenu>(m_window, "Hilfe1")->actions()), 4);
         // Alt+D opens "Datei", N starts a new fight.
         QTest::mouseClick(child<QPushButton>(m_window, "Button2"), Qt::LeftButton);
         m_window->activateWindow();
