@@ -64,8 +64,7 @@ TEST_F(RoundFailure, EmptyLifePointsStopTheRoundWithoutChangingTheWindow) {
     const FighterState fighter1Before = state.fighter1;
     const FighterState fighter2Before = state.fighter2;
 
-    EXPECT_EQ(conversionMessageOf([&] { play(); }),
-              "'' ist kein g\xC3\xBCltiger Integerwert");
+    EXPECT_EQ(conversionMessageOf([&] { play(); }), "'' ist kein g\xC3\xBCltiger Integerwert");
 
     EXPECT_EQ(state.roundNumber, 2);
     // Round two's damage is rolled and kept (3 and 1), the skills before the failing
