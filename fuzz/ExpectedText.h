@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/IsolatedText.h"
+
 #include <string>
 #include <string_view>
 
@@ -26,10 +28,11 @@ inline bool isPlainDecimal(std::string_view text) {
 }
 
 // Whether an error's what() is the conversion message for the text. what() hands out a
-// C string, so the message ends at the first NUL byte of the text.
+// C string, so the message ends at the first NUL byte of the text. The text is quoted as
+// toolkit::isolated() shows it, which has its own tests.
 inline bool isConversionMessageFor(const char* what, std::string_view text) {
     const std::string message =
-        "'\xE2\x81\xA8" + std::string(text) + "\xE2\x81\xA9' ist kein g\xC3\xBCltiger Integerwert";
+        "'" + toolkit::isolated(text) + "' ist kein g\xC3\xBCltiger Integerwert";
     return std::string_view(what) == std::string_view(message).substr(0, message.find('\0'));
 }
 

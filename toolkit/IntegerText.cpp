@@ -9,8 +9,8 @@ namespace toolkit {
 namespace {
 
 std::string conversionMessage(std::string_view text) {
-    // The typed text is isolated: whatever bidirectional controls it holds, the sentence
-    // around it reads as it should.
+    // Whatever bidirectional controls the typed text holds, the sentence around it reads as
+    // it should.
     std::string message;
     message.reserve(text.size() + 48);
     message += '\'';

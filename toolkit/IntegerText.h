@@ -27,7 +27,7 @@ private:
 std::optional<std::int32_t> tryParseInteger(std::string_view text);
 
 // As tryParseInteger, but throws ConversionError("'text' ist kein gültiger Integerwert"),
-// the text isolated (see isolated()).
+// the text isolated where it needs it (see isolated()).
 std::int32_t parseInteger(std::string_view text);
 
 // Plain decimal text: a leading "-" for negative values, no blanks or leading zeros.

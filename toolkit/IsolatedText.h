@@ -5,18 +5,21 @@
 
 namespace toolkit {
 
-// Typed text shown inside other text is wrapped in FIRST STRONG ISOLATE ... POP DIRECTIONAL
-// ISOLATE, so bidirectional controls in it (a right-to-left override, say) reorder only the
-// typed text itself and never the sentence around it. The typed text is kept whole. An
-// unterminated embedding or override in the typed text ends at the closing isolate.
+// Typed text shown inside a sentence is wrapped in FIRST STRONG ISOLATE ... POP DIRECTIONAL
+// ISOLATE where it could otherwise change how the sentence reads; any other typed text is
+// shown exactly as typed. Texts are UTF-8.
 inline constexpr std::string_view firstStrongIsolate = "\u2068";
 inline constexpr std::string_view popDirectionalIsolate = "\u2069";
 
-inline std::string isolated(std::string_view typed) {
-    std::string text;
-    text.reserve(typed.size() + firstStrongIsolate.size() + popDirectionalIsolate.size());
-    text.append(firstStrongIsolate).append(typed).append(popDirectionalIsolate);
-    return text;
-}
+// A character of bidirectional class R, AL or AN, or an embedding, override or isolate
+// control (U+202A–U+202E, U+2066–U+2069): what can reorder text around it.
+bool changesSurroundingOrder(char32_t c);
+
+// The text holds such a character.
+bool needsIsolation(std::string_view text);
+
+// The typed text as it is, or, where it needs isolation, isolated so that nothing in it can
+// end the isolate or leave a control open after it. Every typed character is kept.
+std::string isolated(std::string_view typed);
 
 } // namespace toolkit

@@ -17,9 +17,14 @@ inline std::string toStdString(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
-// Typed text for display inside other text; see isolated().
+// Typed text for display inside other text; see isolated(). Text that needs no isolation
+// comes back as the very same string.
 inline QString isolated(const QString& typed) {
-    return toQString(firstStrongIsolate) + typed + toQString(popDirectionalIsolate);
+    const std::string text = toStdString(typed);
+    if (!needsIsolation(text)) {
+        return typed;
+    }
+    return toQString(isolated(std::string_view(text)));
 }
 
 } // namespace toolkit

@@ -11,6 +11,7 @@
 #include "LogExport.h"
 #include "TForm1.h"
 #include "ValueRows.h"
+#include "engine/FightForecast.h"
 #include "engine/Round.h"
 #include "engine/SharedTexts.h"
 #include "help/HelpText.h"
@@ -33,6 +34,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <variant>
 
 namespace ui {
 
@@ -42,7 +44,7 @@ FightController::FightController(TForm1& form)
     : m_form(form), m_roundWindow(form), m_weaponTarget(form, m_state),
       m_choiceWindows(&form, m_weaponTarget), m_forecastView(form, m_state, m_roundWindow) {
     m_weaponTarget.onLabelChange([this] { m_forecastView.scheduleUpdate(); });
-    m_fightToTheEnd = new FightToTheEnd(form.fightToTheEndItem(),
+    m_fightToTheEnd = new FightToTheEnd(form.fightToTheEndItem(), form.roundButton(),
                                         {[this] {
                                              bool played = false;
                                              toolkit::guarded([this, &played] {
@@ -51,8 +53,13 @@ FightController::FightController(TForm1& form)
                                              });
                                              return played;
                                          },
-                                         [this] { return m_form.roundButton()->isEnabled(); },
-                                         [this] { return m_state.roundNumber; }},
+                                         [this] { return m_state.roundNumber; },
+                                         [this] {
+                                             // No budget: only whether anybody can fall at all,
+                                             // which takes no time.
+                                             return std::holds_alternative<engine::NobodyCanFall>(
+                                                 engine::forecastFight(m_state, m_roundWindow, 0));
+                                         }},
                                         this);
     connectCommands();
     for (const Fighter fighter : engine::bothFighters) {
@@ -189,6 +196,7 @@ void FightController::NeuKampf1gegen11Click() {
     m_weaponTarget.forgetWeapons();
     m_form.fightLog().startNewFight();
     forgetRounds();
+    m_fightToTheEnd->stop();
 }
 
 void FightController::forgetRounds() {
@@ -208,6 +216,7 @@ void FightController::RundezuruecknehmenClick() {
     m_form.roundAnnouncement().announce(takenBackRoundLine(roundNumber));
     m_form.takeBackRoundItem()->setEnabled(!m_roundHistory.empty());
     m_forecastView.scheduleUpdate();
+    m_fightToTheEnd->stop();
 }
 
 void FightController::Revanche1Click() {
@@ -217,6 +226,7 @@ void FightController::Revanche1Click() {
     m_form.fightLog().startRematch();
     forgetRounds();
     m_forecastView.scheduleUpdate();
+    m_fightToTheEnd->stop();
 }
 
 void FightController::Kampfauswuerfeln1Click() {

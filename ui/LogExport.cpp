@@ -6,37 +6,63 @@
 #include "toolkit/QtText.h"
 #include "toolkit/SaveFileDialog.h"
 
+#include <QDate>
 #include <QDir>
+#include <QMainWindow>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <optional>
 
 namespace ui {
 
 namespace {
 
 // Writes beside the file and renames over it, so a reader never sees half a log. The
-// reason of a failure, or an empty string.
-QString writeWholeFile(const QString& path, const QByteArray& content) {
+// reason of a failure, or nothing.
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& content) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    // Unbuffered: a buffered write that the disk cannot take fails only when the buffer is
+    // flushed at commit(), and commit() then renames the cut-off file into place anyway.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered)) {
         return file.errorString();
     }
-    if (file.write(content) != content.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
+    // A write the disk takes only in part reports no error; the next one says why.
+    for (qint64 written = 0; written < content.size();) {
+        const qint64 now = file.write(content.constData() + written, content.size() - written);
+        if (now <= 0) {
+            const QString reason = file.errorString();
+            // The temporary file goes with the QSaveFile; the old file stays untouched.
+            file.cancelWriting();
+            return reason;
+        }
+        written += now;
     }
     if (!file.commit()) {
         return file.errorString();
     }
-    return {};
+    return std::nullopt;
+}
+
+QString suggestedPath() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
+    return QDir(folder).filePath(
+        QStringLiteral("Kampfverlauf-%1.txt").arg(QDate::currentDate().toString(Qt::ISODate)));
+}
+
+// A chosen path inside a sentence, isolated where its characters could reorder it.
+QString shownPath(const QString& path) {
+    return toolkit::isolated(QDir::toNativeSeparators(path));
 }
 
 } // namespace
 
-void saveFightLog(FightLog& log, QWidget* dialogParent) {
-    const QString path = toolkit::chooseFileToSave(
-        dialogParent, QStringLiteral("Kampfverlauf speichern"), QStringLiteral("Kampfverlauf.txt"),
-        QStringLiteral("Text (*.txt)"));
+void saveFightLog(FightLog& log, QMainWindow* window) {
+    const QString path = toolkit::chooseFileToSave(window, QStringLiteral("Kampfverlauf speichern"),
+                                                   suggestedPath(), QStringLiteral("Text (*.txt)"));
     if (path.isEmpty()) {
         return;
     }
@@ -45,13 +71,15 @@ void saveFightLog(FightLog& log, QWidget* dialogParent) {
     if (!text.isEmpty()) {
         text += QLatin1Char('\n');
     }
-    const QString reason = writeWholeFile(path, text.toUtf8());
-    if (!reason.isEmpty()) {
+    if (const std::optional<QString> reason = writeWholeFile(path, text.toUtf8())) {
         toolkit::showMessageBox(QStringLiteral("Der Kampfverlauf konnte nicht in „%1“ gespeichert "
                                                "werden: %2")
-                                    .arg(QDir::toNativeSeparators(path), reason),
+                                    .arg(shownPath(path), *reason),
                                 toolkit::toQString(engine::errorTitle));
+        return;
     }
+    window->statusBar()->showMessage(
+        QStringLiteral("Kampfverlauf gespeichert in „%1“").arg(shownPath(path)));
 }
 
 } // namespace ui

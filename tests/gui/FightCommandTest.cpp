@@ -145,7 +145,7 @@ private slots:
         });
         child<QLabel>(m_window, "Label58")->setText("1x");
         click("Button1");
-        QCOMPARE(seenText, QString("'\u20681x\u2069' ist kein gültiger Integerwert."));
+        QCOMPARE(seenText, QString("'1x' ist kein gültiger Integerwert."));
         QCOMPARE(seenIcon, QMessageBox::Critical);
         QCOMPARE(seenButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }

@@ -48,10 +48,15 @@ class FightToTheEndTest : public guitest::MainWindowTestCase {
     QAction* command() const { return child<QAction>(m_window, "Kampfauswuerfeln1"); }
     const engine::CombatState& state() const { return m_windows->fightController().combatState(); }
 
-    // Until the run has handed the command back.
+    QPushButton* roundButton() const { return m_window->roundButton(); }
+
+    // Well below the test's own timeout, so a run that does not end fails here.
+    static constexpr int deadline = 60000;
+
+    // Until the run is over: the fight has ended, or the command is back.
     void runToTheEnd() {
         triggerAction(command());
-        QTRY_VERIFY_WITH_TIMEOUT(command()->isEnabled(), 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(command()->isEnabled() || !roundButton()->isEnabled(), deadline);
     }
 
 private slots:
@@ -97,32 +102,96 @@ private slots:
         QVERIFY(child<QPushButton>(m_window, "Button1")->isEnabled());
     }
 
-    void aFightNobodyLosesStopsAfterTheLimitAndGoesOn() {
+    void aFightUndecidedAfterTheLimitStopsAndGoesOn() {
         BoxRecorder boxes;
-        // No attack types: nobody attacks.
-        click("Button2");
+        armBothFighters(m_window);
+        for (const engine::Fighter fighter : engine::bothFighters) {
+            m_window->panel(fighter).edits[ui::lifePointsRow]->setText("1000000");
+        }
         triggerAction(command());
         QVERIFY(!command()->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(command()->isEnabled(), 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(command()->isEnabled(), deadline);
         QCOMPARE(state().roundNumber, ui::FightToTheEnd::roundLimit);
         QCOMPARE(label("Label64"), QString("Es ist die 1000 Runde des Kampfes"));
         QCOMPARE(boxes.boxes().size(), std::size_t{1});
         QCOMPARE(boxes.boxes()[0].text,
                  QString("Nach 1000 Runden ist der Kampf noch nicht entschieden."));
         QCOMPARE(boxes.boxes()[0].title, QString("Kampf auswürfeln"));
-        QVERIFY(child<QPushButton>(m_window, "Button1")->isEnabled());
+        QVERIFY(roundButton()->isEnabled());
         click("Button1");
         QCOMPARE(state().roundNumber, ui::FightToTheEnd::roundLimit + 1);
     }
 
-    void aNewFightInBetweenTakesTheFightOver() {
+    // No attack types: nobody attacks, nobody can fall.
+    void aFightNobodyCanLoseIsNotStarted() {
         BoxRecorder boxes;
         click("Button2");
+        const QString log = m_window->fightLog().text();
         triggerAction(command());
+        QCOMPARE(boxes.texts(),
+                 QStringList{"Keiner der Kämpfer kann fallen; der Kampf würde nie enden."});
+        QCOMPARE(boxes.boxes()[0].title, QString("Kampf auswürfeln"));
+        QCOMPARE(state().roundNumber, 0);
+        QCOMPARE(m_window->fightLog().text(), log);
+        QVERIFY(command()->isEnabled());
+    }
+
+    void theCommandFollowsTheEndOfTheFight() {
+        BoxRecorder boxes;
+        armBothFighters(m_window);
+        runToTheEnd();
+        QVERIFY(!roundButton()->isEnabled());
+        QVERIFY(!command()->isEnabled());
+        triggerAction(m_window->takeBackRoundItem());
+        QVERIFY(command()->isEnabled());
+        click("Button1");
+        QVERIFY(!command()->isEnabled());
+        triggerAction(m_window->rematchItem());
+        QVERIFY(command()->isEnabled());
+        runToTheEnd();
+        QVERIFY(!command()->isEnabled());
         triggerAction(m_window, "NeuKampf1gegen11");
-        QTRY_VERIFY_WITH_TIMEOUT(command()->isEnabled(), 120000);
+        QVERIFY(command()->isEnabled());
+    }
+
+    void aNewFightInBetweenTakesTheFightOver() {
+        BoxRecorder boxes;
+        armBothFighters(m_window);
+        triggerAction(command());
+        QVERIFY(state().roundNumber > 0);
+        triggerAction(m_window, "NeuKampf1gegen11");
+        QVERIFY(command()->isEnabled());
+        // Turns of the run that were due find it stopped.
+        QTest::qWait(50);
         QCOMPARE(state().roundNumber, 0);
         QVERIFY(boxes.boxes().empty());
+    }
+
+    // The end-of-fight box runs an event loop of its own; a rematch started while it is
+    // open (through a screen reader, say) must not be fought on by the run.
+    void aRematchWhileTheBoxIsOpenIsNotFoughtOn() {
+        armBothFighters(m_window);
+        QStringList boxes;
+        bool rematched = false;
+        toolkit::installBoxAnswerer([&](const toolkit::ShownBox& box) {
+            boxes << box.text;
+            if (!rematched && box.title == QString("Kampfende")) {
+                rematched = true;
+                triggerAction(m_window->rematchItem());
+            }
+        });
+        triggerAction(command());
+        QTRY_VERIFY_WITH_TIMEOUT(rematched, deadline);
+        QTest::qWait(50);
+        toolkit::removeBoxAnswerer();
+        QCOMPARE(state().roundNumber, 0);
+        QVERIFY(boxes.filter("Nach").isEmpty());
+        QVERIFY(command()->isEnabled());
+        QVERIFY(roundButton()->isEnabled());
+        // The rematch can be fought to its end as any other.
+        BoxRecorder recorder;
+        runToTheEnd();
+        QVERIFY(!roundButton()->isEnabled());
     }
 };
 

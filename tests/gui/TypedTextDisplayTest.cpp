@@ -87,26 +87,43 @@ private slots:
             format = box->textFormat();
         });
         QTest::mouseClick(child<QPushButton>(m_window, "Button1"), Qt::LeftButton);
-        QCOMPARE(shown, QStringLiteral("'\u2068<i>x</i>\u2069' ist kein gültiger Integerwert."));
+        QCOMPARE(shown, QStringLiteral("'<i>x</i>' ist kein gültiger Integerwert."));
         QCOMPARE(format, Qt::PlainText);
     }
 
-    // A right-to-left override typed into a field reorders only the typed text: the box
-    // wraps it in FIRST STRONG ISOLATE ... POP DIRECTIONAL ISOLATE and keeps it whole.
+    // Typed text appears in the box exactly as typed, unless it holds something that could
+    // reorder the sentence: then it is wrapped in FIRST STRONG ISOLATE ... POP DIRECTIONAL
+    // ISOLATE, kept whole, and whatever it opens is closed inside.
     void typedBidiControlsStayInsideTheTypedText_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
+        const QString rest = QStringLiteral(" ist kein gültiger Integerwert.");
+        for (const char* plain : {"", "15x", "zehn", "12 "}) {
+            QTest::newRow(*plain != 0 ? plain : "empty")
+                << QString(plain) << QStringLiteral("'%1'").arg(plain) + rest;
+        }
         QTest::newRow("override") << QStringLiteral("15\u202e ,nedrow nelhazeb neznarK 0001")
                                   << QStringLiteral("'\u206815\u202e ,nedrow nelhazeb neznarK "
-                                                    "0001\u2069' ist kein gültiger Integerwert.");
-        QTest::newRow("plain") << QStringLiteral("15a")
-                               << QStringLiteral(
-                                      "'\u206815a\u2069' ist kein gültiger Integerwert.");
+                                                    "0001\u202c\u2069'") +
+                                         rest;
+        QTest::newRow("stray isolate end")
+            << QStringLiteral("\u2069\u202eabc")
+            << QStringLiteral("'\u2068\u2068\u2069\u202eabc\u202c\u2069'") + rest;
+        QTest::newRow("stray embedding end")
+            << QStringLiteral("1\u202c") << QStringLiteral("'\u20681\u202c\u2069'") + rest;
+        QTest::newRow("unclosed isolate")
+            << QStringLiteral("\u2067x") << QStringLiteral("'\u2068\u2067x\u2069\u2069'") + rest;
+        QTest::newRow("hebrew") << QStringLiteral("\u05e2\u05e9\u05e8")
+                                << QStringLiteral("'\u2068\u05e2\u05e9\u05e8\u2069'") + rest;
+        QTest::newRow("arabic-indic digits") << QStringLiteral("\u0661\u0665")
+                                             << QStringLiteral("'\u2068\u0661\u0665\u2069'") + rest;
     }
     void typedBidiControlsStayInsideTheTypedText() {
         QFETCH(QString, typed);
         QFETCH(QString, expected);
         BoxRecorder boxes;
+        // The field starts empty; a change reaches the label.
+        setField(m_window, "Edit9", "1");
         setField(m_window, "Edit9", typed);
         QCOMPARE(label("Label23")->text(), typed);
         QTest::mouseClick(child<QPushButton>(m_window, "Button1"), Qt::LeftButton);
@@ -122,7 +139,7 @@ private slots:
         QCOMPARE(boxes.boxes().size(), std::size_t{1});
         QCOMPARE(boxes.boxes().front().kind, toolkit::ShownBox::Kind::Error);
         QCOMPARE(boxes.boxes().front().text,
-                 QStringLiteral("'\u2068%1\u2069' ist kein gültiger Integerwert.").arg(pasted));
+                 QStringLiteral("'%1' ist kein gültiger Integerwert.").arg(pasted));
     }
 
 private:

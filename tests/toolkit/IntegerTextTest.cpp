@@ -87,19 +87,17 @@ TEST(IntegerText, ParseThrowsTheUserVisibleMessage) {
         }
         return "(no error)";
     };
-    // The typed text sits between FIRST STRONG ISOLATE (E2 81 A8) and POP DIRECTIONAL
-    // ISOLATE (E2 81 A9), kept whole, a right-to-left override in it included.
-    EXPECT_EQ(messageFor(""), "'\xE2\x81\xA8\xE2\x81\xA9' ist kein g\xC3\xBCltiger Integerwert");
-    EXPECT_EQ(messageFor("15 "), "'\xE2\x81\xA8"
-                                 "15 \xE2\x81\xA9' ist kein g\xC3\xBCltiger Integerwert");
+    // Plain typed text appears as typed; a right-to-left override is kept and closed
+    // inside FIRST STRONG ISOLATE (E2 81 A8) ... POP DIRECTIONAL ISOLATE (E2 81 A9).
+    EXPECT_EQ(messageFor(""), "'' ist kein g\xC3\xBCltiger Integerwert");
+    EXPECT_EQ(messageFor("15 "), "'15 ' ist kein g\xC3\xBCltiger Integerwert");
     EXPECT_EQ(messageFor("f\xC3\xBC"
                          "nf"),
-              "'\xE2\x81\xA8"
-              "f\xC3\xBC"
-              "nf\xE2\x81\xA9' ist kein g\xC3\xBCltiger Integerwert");
+              "'f\xC3\xBCnf' ist kein g\xC3\xBCltiger Integerwert");
     EXPECT_EQ(messageFor("15\xE2\x80\xAE ,nedrow"),
               "'\xE2\x81\xA8"
-              "15\xE2\x80\xAE ,nedrow\xE2\x81\xA9' ist kein g\xC3\xBCltiger Integerwert");
+              "15\xE2\x80\xAE ,nedrow\xE2\x80\xAC\xE2\x81\xA9' ist kein g\xC3\xBCltiger "
+              "Integerwert");
 }
 
 TEST(IntegerText, WritesPlainDecimal) {
