@@ -1,6 +1,6 @@
 # The Debian packages each task needs, as <TASK>_PACKAGES; scripts/install-packages.sh
 # installs them by task name.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libxcb1-dev)
 # What the program loads at run time: Qt's German texts.
 RUNTIME_PACKAGES=(qt6-translations-l10n)
 RUN_PACKAGES=("${BUILD_PACKAGES[@]}" "${RUNTIME_PACKAGES[@]}")

@@ -1,8 +1,10 @@
 #include "ChoiceWindow.h"
 
 #include "engine/SharedTexts.h"
+#include "toolkit/AccessibleGroup.h"
 #include "toolkit/Guarded.h"
 #include "toolkit/QtText.h"
+#include "toolkit/WindowCloseHint.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -35,8 +37,12 @@ ChoiceWindow::ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window,
     auto* fighterLabel = new QLabel(fighterLine(fighter), this);
     fighterLabel->setObjectName(QStringLiteral("FighterLine"));
     layout->addWidget(fighterLabel, 0, Qt::AlignHCenter);
-    m_choices = new QVBoxLayout;
-    layout->addLayout(m_choices, 1);
+    m_choiceGroup = new toolkit::AccessibleGroup(this);
+    m_choiceGroup->setObjectName(QStringLiteral("Choices"));
+    m_choiceGroup->setAccessibleName(m_question->text());
+    m_choices = new QVBoxLayout(m_choiceGroup);
+    m_choices->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_choiceGroup, 1);
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("Button1"));
     m_okButton->setDefault(true);
@@ -65,9 +71,28 @@ void ChoiceWindow::showAndRaise() {
         place();
         m_placed = true;
     }
+    if (!m_window.hasTitleBarButtons && !isVisible()) {
+        // Without this the window manager adds a close button that could do nothing.
+        winId();
+        toolkit::withholdWindowClose(*this);
+    }
+    describeChoices();
+    // Where the window manager hands the focus over, the screen reader speaks the current
+    // choice and the group around it rather than "OK".
+    choiceFocus()->setFocus(Qt::ActiveWindowFocusReason);
     show();
     raise();
     activateWindow();
+}
+
+void ChoiceWindow::describeChoices() {
+    const QStringList choices = choiceTexts();
+    const int current = currentChoice();
+    const QString chosen =
+        current >= 0 && current < choices.size() ? choices[current] : QStringLiteral("nichts");
+    setAccessibleDescription(
+        QStringLiteral("%1 Zur Wahl: %2. Gewählt: %3.")
+            .arg(m_question->text(), choices.join(QStringLiteral(", ")), chosen));
 }
 
 void ChoiceWindow::place() {
