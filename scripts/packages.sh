@@ -1,6 +1,6 @@
 # The Debian packages each task needs, as <TASK>_PACKAGES; scripts/install-packages.sh
 # installs them by task name.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libxcb1-dev)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev)
 # What the program loads at run time: Qt's German texts.
 RUNTIME_PACKAGES=(qt6-translations-l10n)
 RUN_PACKAGES=("${BUILD_PACKAGES[@]}" "${RUNTIME_PACKAGES[@]}")
@@ -15,7 +15,7 @@ DISPLAY_PACKAGES=(xvfb xauth x11-utils)
 SCREEN_TEST_PACKAGES=(xvfb openbox qt6ct python3 python3-xlib)
 # The program through a screen reader's eyes: a private D-Bus session, the AT-SPI registry
 # and its Python client, on a virtual screen whose windows xprop and xwininfo show.
-ATSPI_PACKAGES=(dbus dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
+ATSPI_PACKAGES=(dbus dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi python3-xlib
     "${DISPLAY_PACKAGES[@]}")
 # Everything scripts/test.sh runs: both test builds with the desktop file and AppStream
 # validators, the fuzz run and the package with its checks.

@@ -4,9 +4,7 @@
 #include "toolkit/AccessibleGroup.h"
 #include "toolkit/Guarded.h"
 #include "toolkit/QtText.h"
-#include "toolkit/WindowCloseHint.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +22,9 @@ ChoiceWindow::ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window,
     setWindowTitle(toolkit::toQString(title));
     setAccessibleName(windowTitle() + QStringLiteral(", ") + fighterLine(fighter));
     // A dialog, not a plain window: only dialogs are transient for their main window.
+    // Without a close button hint Qt asks the window manager to offer no close. Some
+    // (openbox) offer one all the same; it hides the window without applying, as every
+    // close box does, so the program never looks hung.
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (window.hasTitleBarButtons) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -71,11 +72,6 @@ void ChoiceWindow::showAndRaise() {
         place();
         m_placed = true;
     }
-    if (!m_window.hasTitleBarButtons && !isVisible()) {
-        // Without this the window manager adds a close button that could do nothing.
-        winId();
-        toolkit::withholdWindowClose(*this);
-    }
     describeChoices();
     // Where the window manager hands the focus over, the screen reader speaks the current
     // choice and the group around it rather than "OK".
@@ -109,15 +105,6 @@ void ChoiceWindow::place() {
         frame.moveCenter(around.center());
         move(frame.topLeft());
     }
-}
-
-void ChoiceWindow::closeEvent(QCloseEvent* event) {
-    // A window without a close box is left only through "OK".
-    if (!m_window.hasTitleBarButtons && event->spontaneous()) {
-        event->ignore();
-        return;
-    }
-    QWidget::closeEvent(event);
 }
 
 void ChoiceWindow::keyPressEvent(QKeyEvent* event) {

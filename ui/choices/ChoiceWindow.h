@@ -49,7 +49,6 @@ protected:
     virtual int currentChoice() const = 0;
     // The control that takes the focus when the window opens.
     virtual QWidget* choiceFocus() const = 0;
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
     // Applies the window's current choice; the window hides afterwards in every case.
