@@ -1,5 +1,6 @@
 #include "AccessibleFactory.h"
 
+#include "AccessibleGroup.h"
 #include "Announcement.h"
 #include "ComboBoxAccessible.h"
 #include "LineEditAccessible.h"
@@ -33,6 +34,9 @@ QAccessibleInterface* createAccessible(const QString& className, QObject* object
     }
     if (auto* box = qobject_cast<QComboBox*>(widget)) {
         return new ComboBoxAccessible(box);
+    }
+    if (qobject_cast<AccessibleGroup*>(widget) != nullptr) {
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
     }
     if (auto* label = qobject_cast<ValueLabel*>(widget)) {
         return new ValueLabelAccessible(label);

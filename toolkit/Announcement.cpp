@@ -22,6 +22,23 @@ void Announcement::announce(const QString& message) {
     show();
 }
 
+void Announcement::announce(const QStringList& lines) {
+    announce(sentences(lines));
+}
+
+QString Announcement::sentences(const QStringList& lines) {
+    QStringList spoken;
+    for (const QString& line : lines) {
+        const QString sentence = line.trimmed();
+        if (sentence.isEmpty()) {
+            continue;
+        }
+        const bool ended = QStringLiteral(".:!?").contains(sentence.back());
+        spoken << (ended ? sentence : sentence + QLatin1Char('.'));
+    }
+    return spoken.join(QLatin1Char(' '));
+}
+
 QString Announcement::message() const {
     return m_text->text();
 }

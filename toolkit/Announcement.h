@@ -16,7 +16,13 @@ public:
     explicit Announcement(QWidget* parent);
 
     void announce(const QString& message);
+    // Lines as a log shows them, spoken as one message of sentences.
+    void announce(const QStringList& lines);
     QString message() const;
+
+    // The lines joined so that a screen reader pauses after each: a heading line such as
+    // "Runde 3" gets the full stop it lacks.
+    static QString sentences(const QStringList& lines);
 
 private:
     QLabel* m_text;

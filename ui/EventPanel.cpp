@@ -46,7 +46,7 @@ const std::array<Block, 4>& blocks() {
            &FighterControls::endurancePoints, nullptr, "AP verbleibend",
            "Ausdauerpunkte, die dem Kämpfer bleiben"},
           {"Label27", "Schaden diese Runde:", EventValue::DamageShown,
-           &FighterControls::damageShown, nullptr, "Schaden diese Runde",
+           &FighterControls::damageShown, nullptr, "Schaden gewürfelt",
            "Schaden, den der Kämpfer in dieser Runde gewürfelt hat, vor der Rüstung"}}},
         {1,
          {{"Label44", "Erfolgswert Angriff:", EventValue::AttackSkill,
@@ -166,21 +166,6 @@ EventPanel::EventPanel(PanelLabels& panelLabels, QWidget* parent)
                         new toolkit::ValueLabel(QStringLiteral("Runde"), initialRoundLine(), this));
     m_roundLine->setAccessibleDescription(QStringLiteral("Die Runde des laufenden Kampfes"));
     blockColumn->addWidget(m_roundLine);
-}
-
-QString EventPanel::roundSummary() const {
-    // The round line, then per fighter what the round left him and the damage it rolled.
-    QStringList parts{m_roundLine->text()};
-    const Block& lifeAndDamage = blocks().front();
-    for (const Fighter fighter : engine::bothFighters) {
-        QStringList values;
-        for (const Column& c : lifeAndDamage.columns) {
-            values << QStringLiteral("%1 %2").arg(QString::fromUtf8(c.spokenName),
-                                                  value(fighter, c.value)->text());
-        }
-        parts << fighterCaption(fighter) + QLatin1Char(' ') + values.join(QStringLiteral(", "));
-    }
-    return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 
 QString EventPanel::initialRoundLine() {

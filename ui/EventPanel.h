@@ -25,10 +25,6 @@ public:
     }
     QLabel* roundLine() const { return m_roundLine; }
 
-    // What a screen reader is told after a round: the round line, and per fighter the
-    // life and endurance points left and the damage rolled.
-    QString roundSummary() const;
-
     static QString initialRoundLine();
 
 private:

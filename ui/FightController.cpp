@@ -40,6 +40,14 @@ namespace ui {
 
 using engine::Fighter;
 
+namespace {
+
+QString armourNotAppliedNote() {
+    return QStringLiteral("nicht angewendet – erneut wählen");
+}
+
+} // namespace
+
 FightController::FightController(TForm1& form)
     : m_form(form), m_roundWindow(form), m_weaponTarget(form, m_state),
       m_choiceWindows(&form, m_weaponTarget), m_forecastView(form, m_state, m_roundWindow) {
@@ -112,9 +120,13 @@ void FightController::connectFighterInputs(Fighter fighter) {
     connect(panel.unfamiliarButton, &QPushButton::clicked, this,
             [this, fighter] { toolkit::guarded([&] { UnfamiliarButtonClick(fighter); }); });
     for (QComboBox* box : {panel.armourClassBox, panel.protectionBox}) {
-        // A pick from the list and an edit of the text part both count as a change.
-        connect(box, &QComboBox::currentIndexChanged, this,
-                [this, fighter, box] { toolkit::guarded([&] { ArmourBoxChange(fighter, box); }); });
+        // A pick from the list and an edit of the text part both count as a change; so
+        // does picking the entry the box already shows, which changes no index.
+        for (auto signal : {&QComboBox::currentIndexChanged, &QComboBox::activated}) {
+            connect(box, signal, this, [this, fighter, box] {
+                toolkit::guarded([&] { ArmourBoxChange(fighter, box); });
+            });
+        }
         connect(box, &QComboBox::editTextChanged, this,
                 [this, fighter, box] { toolkit::guarded([&] { ArmourBoxChange(fighter, box); }); });
     }
@@ -173,7 +185,8 @@ void FightController::Button1Click() {
     }
     // The log and the chart show the deciding round before any "Kampfende" box.
     m_form.fightLog().addRound(report, setup);
-    m_form.roundAnnouncement().announce(m_form.eventPanel().roundSummary());
+    // A screen reader hears the round as the log tells it.
+    m_form.roundAnnouncement().announce(roundEntry(report));
     engine::announceEndOfFight(report, m_roundWindow);
 }
 
@@ -194,6 +207,9 @@ void FightController::NeuKampf1gegen11Click() {
     m_form.roundButton()->setEnabled(true);
     resetFightDisplay(m_form);
     m_weaponTarget.forgetWeapons();
+    for (const Fighter fighter : engine::bothFighters) {
+        markArmourNotApplied(fighter);
+    }
     m_form.fightLog().startNewFight();
     forgetRounds();
     m_fightToTheEnd->stop();
@@ -302,6 +318,19 @@ void FightController::ArmourBoxChange(Fighter fighter, QComboBox* box) {
     m_form.eventPanel()
         .value(fighter, EventValue::Armour)
         ->setText(toolkit::toQString(choice.labelText));
+    markArmourNotApplied(fighter);
+}
+
+void FightController::markArmourNotApplied(Fighter fighter) {
+    // After a new fight a box may still show an entry whose value the fighter no longer
+    // has; it looks chosen but is not.
+    const std::int32_t armour = m_state.fighter(fighter).armour;
+    for (QComboBox* box :
+         {m_form.panel(fighter).armourClassBox, m_form.panel(fighter).protectionBox}) {
+        const bool held =
+            weapons::chooseArmour(box->currentIndex(), box->count(), armour).armour == armour;
+        toolkit::markNotApplied(*box, held ? QString() : armourNotAppliedNote());
+    }
 }
 
 void FightController::AlternativeArmourClick(Fighter fighter) {

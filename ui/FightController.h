@@ -67,6 +67,8 @@ public:
 
 private:
     void forgetRounds();
+    // Marks each armour drop-down of fighter whose shown entry is not his armour.
+    void markArmourNotApplied(engine::Fighter fighter);
     void connectCommands();
     void connectFighterInputs(engine::Fighter fighter);
     // What both fighters bring into the next round, for the log.

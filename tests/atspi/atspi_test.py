@@ -4,8 +4,10 @@
 Started by run-atspi-test.sh inside a private D-Bus session with the AT-SPI registry on a
 virtual X screen. Dumps the accessible tree, checks names, roles and values, asks every
 edit for its character, word, sentence and line at each offset (every call with a time
-limit: a hang fails the test), checks which events a round sends, and checks from the X
-server that the choice windows are transient for the main window.
+limit: a hang fails the test), checks which events a round sends and what the round's
+notification says, what a choice window tells when it opens, and checks from the X server
+that the choice windows are transient for the main window and that the one without
+title-bar buttons offers the window manager no close.
 """
 
 import os
@@ -120,7 +122,7 @@ def named(nodes, wanted, role_name=None):
 def check_names(app):
     nodes = everything(app)
     for wanted in ["Kämpfer 1, LP verbleibend: 0", "Kämpfer 2, AP verbleibend: 0",
-                   "Kämpfer 1, Schaden diese Runde: 0", "Kämpfer 2, Angriff gewürfelt: 0",
+                   "Kämpfer 1, Schaden gewürfelt: 0", "Kämpfer 2, Angriff gewürfelt: 0",
                    "Kämpfer 1, Abwehr gesamt: 0", "Kämpfer 2, Rüstungsschutz: 0",
                    "Kämpfer 1, Gewandheit: 0", "Runde: Es ist die 0 Runde des Kampfes.",
                    "Kämpfer 1, gewählter Schaden: 0", "Kämpfer 2, gewählter Schaden: 0",
@@ -307,8 +309,15 @@ def check_round_events(app):
         print("   ", event)
     check(bool(announced), "the round is announced as a notification that appears")
     if announced:
-        check(announced[-1][2].startswith("Es ist die 1 Runde des Kampfes. Kämpfer 1: LP verbleibend"),
-              "the notification tells the round's result: %r" % announced[-1][2])
+        # As the log tells it: both attacks with their totals and outcome, then what is left.
+        attack = (r"Kämpfer %s greift Kämpfer %s an: Angriff \d+ \+ 10 = \d+ gegen Abwehr "
+                  r"\d+ \+ 10 = \d+, (Treffer|abgewehrt|verfehlt \(unter 20\))[^.]*\. "
+                  r"Kämpfer %s verliert nichts\. ")
+        told = re.fullmatch(r"Runde 1\. " + attack % ("1", "2", "2") + attack % ("2", "1", "1")
+                            + r"Danach hat Kämpfer 1 15 LP und 15 AP, Kämpfer 2 15 LP und 15 AP\.",
+                            announced[-1][2])
+        check(told is not None, "the notification tells the round as the log does: %r" % announced[-1][2])
+        check("Schaden diese Runde" not in announced[-1][2], "the notification never says 'Schaden diese Runde'")
     name_changes = {e[2] for e in events if e[0] == "object:property-change:accessible-name"}
     check("Runde: Es ist die 1 Runde des Kampfes" in name_changes, "the round line reports its new text")
     check(any(re.match(r"Kämpfer 2, Angriff gewürfelt: \d+$", n) for n in name_changes),
@@ -380,6 +389,91 @@ def check_help(app):
     check(len(named(inside, "In der Hilfe suchen", "text")) == 1, "the find field by its name")
 
 
+def states(node):
+    try:
+        return node.get_state_set()
+    except GLib.Error:
+        return None
+
+
+def focused_in(window):
+    for node, _ in walk(window):
+        state = states(node)
+        if state is not None and state.contains(Atspi.StateType.FOCUSED):
+            return node
+    return None
+
+
+def motif_hints(title):
+    """The Motif window-manager hints of the one X window with this title, as numbers."""
+    ids = x_window_ids(title)
+    if len(ids) != 1:
+        return None
+    prop = subprocess.run(["xprop", "-id", ids[0], "_MOTIF_WM_HINTS"], capture_output=True, text=True).stdout
+    return [int(v, 16) for v in re.findall(r"0x[0-9a-f]+", prop)] if "=" in prop else []
+
+
+MWM_FUNCTIONS_GIVEN, MWM_FUNC_CLOSE = 0x1, 0x20
+
+
+def send_window_manager_close(window_id):
+    """What a window manager sends when its close button is pressed."""
+    from Xlib import X, display, protocol
+    x = display.Display()
+    window = x.create_resource_object("window", int(window_id, 16))
+    protocols = x.intern_atom("WM_PROTOCOLS")
+    message = protocol.event.ClientMessage(window=window, client_type=protocols,
+                                           data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+    window.send_event(message, event_mask=X.NoEventMask)
+    x.flush()
+    x.close()
+
+
+def check_choice_window_speech(app):
+    """What a screen reader meets when an attack-mode window opens: its question and its
+    choices in the dialog's description, and the focus on the first choice, inside a
+    group named by the question."""
+    lists = named(everything(app), "Kämpfer 2, Waffe", "list")
+    if not check(len(lists) == 1, "fighter 2's weapon list"):
+        return
+    weapon_list = lists[0]
+
+    def choose(row):
+        # Qt 6.4 offers a list's rows to select through the table interface.
+        weapon_list.get_table_iface().add_row_selection(row)
+
+    choose(5)
+    title = "Krummsäbel, für Kämpfer 2"
+    dialog = wait_for(lambda: next((w for w in children(app) if name(w) == title), None), 30)
+    if not check(dialog is not None, "selecting the Krummsäbel opens %r" % title):
+        return
+    check(role(dialog) == "dialog", "%r is a dialog" % title)
+    check(dialog.get_description() == "Welche Angriffsart? Zur Wahl: normal (1W6), reitend (1W6+1). "
+          "Gewählt: nichts.", "the dialog describes question and choices: %r" % dialog.get_description())
+    focus = wait_for(lambda: focused_in(dialog), 30)
+    check(focus is not None and role(focus) == "radio button" and name(focus) == "normal (1W6)",
+          "the focus is on the first choice (%s %r)" % (focus and role(focus), focus and name(focus)))
+    if focus is not None:
+        group = focus.get_parent()
+        check(role(group) == "panel" and name(group) == "Welche Angriffsart?",
+              "the choices are a group named by the question (%s %r)" % (role(group), name(group)))
+    # Fighter 2's Lanze window has no title-bar buttons: the window manager is told to
+    # offer no close; the Krummsäbel window keeps its close.
+    choose(12)
+    lanze = wait_for(lambda: next((w for w in children(app) if name(w) == "Lanze, für Kämpfer 2"), None), 30)
+    if check(lanze is not None, "selecting the Lanze opens fighter 2's Lanze window"):
+        hints = wait_for(lambda: motif_hints("Lanze"), 30)
+        check(bool(hints) and hints[0] & MWM_FUNCTIONS_GIVEN and not hints[1] & MWM_FUNC_CLOSE,
+              "the Lanze window offers the window manager no close (%r)" % hints)
+        # Some window managers (openbox) offer a close all the same: it hides the window.
+        send_window_manager_close(x_window_ids("Lanze")[0])
+        hidden = wait_for(lambda: not states(lanze) or not states(lanze).contains(Atspi.StateType.SHOWING), 30)
+        check(hidden, "a close from the window manager hides the Lanze window")
+    hints = motif_hints("Krummsäbel")
+    check(hints is not None and (not hints or not hints[0] & MWM_FUNCTIONS_GIVEN or hints[1] & MWM_FUNC_CLOSE),
+          "the Krummsäbel window keeps its close (%r)" % hints)
+
+
 def main():
     program = sys.argv[1]
     log = open("atspi-program.log", "w")
@@ -395,6 +489,7 @@ def main():
         if check_boundaries(app):
             check_round_events(app)
             check_choice_windows(app)
+            check_choice_window_speech(app)
         check_help(app)
         check(process.poll() is None, "the program is still running")
     finally:

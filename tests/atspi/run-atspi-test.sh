@@ -9,5 +9,6 @@ for tool in Xvfb dbus-run-session xprop xwininfo /usr/libexec/at-spi-bus-launche
     command -v "$tool" >/dev/null || { echo "missing: $tool (scripts/packages.sh ATSPI_PACKAGES)" >&2; exit 1; }
 done
 /usr/bin/python3 -c 'import pyatspi' || { echo "missing: python3-pyatspi" >&2; exit 1; }
+/usr/bin/python3 -c "import Xlib" || { echo "missing: python3-xlib" >&2; exit 1; }
 # Whatever happens, the whole run ends within ten minutes.
 exec timeout --kill-after=10 600 dbus-run-session -- bash "$here/atspi-session.sh" "$program"

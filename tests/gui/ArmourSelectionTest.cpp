@@ -1,9 +1,13 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
+#include "toolkit/EditableComboBox.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 using guitest::BoxRecorder;
@@ -14,6 +18,27 @@ class ArmourSelectionTest : public guitest::MainWindowTestCase {
     Q_OBJECT
 
     QComboBox* box(const char* name) { return child<QComboBox>(m_window, name); }
+    // The mark as the user and a screen reader meet it; they must agree.
+    QString noteOf(const char* name) {
+        QComboBox* shown = box(name);
+        const QString note = toolkit::notAppliedNote(*shown);
+        const auto marks = shown->lineEdit()->actions();
+        const bool marked = std::any_of(marks.begin(), marks.end(),
+                                        [](const QAction* mark) { return mark->isVisible(); });
+        if (marked != !note.isEmpty() || shown->toolTip() != note ||
+            QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Description) != note) {
+            qWarning("%s: mark, tooltip and description disagree", name);
+            return QStringLiteral("?");
+        }
+        return note;
+    }
+    // Opens the list and confirms the entry it shows, as a user does by keyboard.
+    static void pickShownEntry(QComboBox* shown) {
+        shown->showPopup();
+        QVERIFY(QTest::qWaitForWindowExposed(shown->view()->window()));
+        QTest::keyClick(shown->view(), Qt::Key_Return);
+        QVERIFY(!shown->view()->isVisible());
+    }
     void toggle(const char* checkBox) {
         auto* check = child<QCheckBox>(m_window, checkBox);
         QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
@@ -117,6 +142,7 @@ private slots:
         box("ComboBox1")->setCurrentIndex(4);
         toggle("CheckBox2");
         box("ComboBox4")->setCurrentIndex(9);
+        QVERIFY(noteOf("ComboBox1").isEmpty());
         triggerAction(m_window, "NeuKampf1gegen11");
         QCOMPARE(m_windows->fightController().combatState().fighter1.armour, 0);
         QCOMPARE(m_windows->fightController().combatState().fighter2.armour, 0);
@@ -126,9 +152,34 @@ private slots:
         QCOMPARE(box("ComboBox4")->currentText(), QString("9"));
         QVERIFY(child<QCheckBox>(m_window, "CheckBox2")->isChecked());
         expectOneVisible("ComboBox2", "ComboBox4", true);
-        // Choosing again stores again.
+        // The boxes that still show an entry say that it is not in force; the others,
+        // showing their titles, say nothing.
+        for (const char* name : {"ComboBox1", "ComboBox4"}) {
+            QCOMPARE(noteOf(name), notApplied);
+        }
+        for (const char* name : {"ComboBox2", "ComboBox3"}) {
+            QCOMPARE(noteOf(name), QString());
+        }
+        // Picking the entry a box already shows stores it again, and the mark goes.
+        pickShownEntry(box("ComboBox4"));
+        QCOMPARE(m_windows->fightController().combatState().fighter2.armour, 9);
+        QCOMPARE(label("Label72"), QString("9"));
+        QCOMPARE(noteOf("ComboBox4"), QString());
+        QCOMPARE(noteOf("ComboBox1"), notApplied);
         box("ComboBox1")->setCurrentIndex(1);
         QCOMPARE(m_windows->fightController().combatState().fighter1.armour, 1);
+        QCOMPARE(noteOf("ComboBox1"), QString());
+    }
+
+    // The box that changed last decides; the other one's entry is then not in force.
+    void theOtherBoxOfAFighterIsMarkedWhileItsEntryIsNotTheArmour() {
+        box("ComboBox1")->setCurrentIndex(2);
+        toggle("CheckBox1");
+        box("ComboBox3")->setCurrentIndex(8);
+        QCOMPARE(noteOf("ComboBox1"), notApplied);
+        box("ComboBox3")->setCurrentIndex(2);
+        QCOMPARE(noteOf("ComboBox1"), QString());
+        QCOMPARE(noteOf("ComboBox3"), QString());
     }
 
     void armourReducesOnlyTheLifePointsOfAHit() {
@@ -146,6 +197,7 @@ private slots:
     }
 
 private:
+    const QString notApplied = QStringLiteral("nicht angewendet – erneut wählen");
     QHash<QString, QRect> m_armourPlaces;
 };
 

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QtTest>
 #include <memory>
@@ -192,30 +193,100 @@ private slots:
         QCOMPARE(names.size(), 26);
     }
 
-    void aRoundIsAnnouncedAsANotification() {
+    // Told as the log tells it: each attack with its totals, outcome, damage, armour and
+    // loss, then what the round left; never the event panel's damage column.
+    void aRoundIsAnnouncedAsTheLogTellsIt() {
         BoxRecorder boxes;
         click("Button2");
+        armBoth("2W6");
+        child<QComboBox>(m_window, "ComboBox2")->setCurrentIndex(3);
         QAccessibleInterface* announcement =
             QAccessible::queryAccessibleInterface(&m_window->roundAnnouncement());
         QCOMPARE(announcement->role(), QAccessible::Notification);
         QVERIFY(m_window->roundAnnouncement().isHidden());
-        click("Button1");
-        QVERIFY(m_window->roundAnnouncement().isVisible());
-        QCOMPARE(m_window->roundAnnouncement().size(), QSize(0, 0));
-        const QString message = m_window->roundAnnouncement().message();
-        QVERIFY2(message.startsWith("Es ist die 1 Runde des Kampfes. Kämpfer 1: LP verbleibend " +
-                                    label("Label22") + ", AP verbleibend " + label("Label25")),
-                 qPrintable(message));
-        QCOMPARE(announcement->text(QAccessible::Name), message);
+        QStringList outcomes;
+        for (int round = 1; round <= 3; ++round) {
+            click("Button1");
+            QVERIFY(m_window->roundAnnouncement().isVisible());
+            QCOMPARE(m_window->roundAnnouncement().size(), QSize(0, 0));
+            const QString message = m_window->roundAnnouncement().message();
+            const QString attack =
+                QStringLiteral("Kämpfer (\\d) greift Kämpfer (\\d) an: Angriff \\d+ \\+ 10 = \\d+ "
+                               "gegen Abwehr \\d+ \\+ 10 = \\d+, (Treffer|abgewehrt|verfehlt "
+                               "\\(unter 20\\))\\. (Schaden \\d+, Rüstung (\\d+): Kämpfer \\d "
+                               "verliert \\d+ AP und \\d+ LP|Kämpfer \\d verliert nichts)\\. ");
+            const QRegularExpression told(
+                QStringLiteral("^Runde %1\\. %2%2Danach hat Kämpfer 1 %3 LP und %4 AP, Kämpfer 2 "
+                               "%5 LP und %6 AP\\.$")
+                    .arg(round)
+                    .arg(attack, label("Label22"), label("Label25"), label("Label23"),
+                         label("Label26")));
+            const QRegularExpressionMatch match = told.match(message);
+            QVERIFY2(match.hasMatch(), qPrintable(message));
+            QCOMPARE(match.captured(1), QString("1"));
+            QCOMPARE(match.captured(2), QString("2"));
+            QCOMPARE(match.captured(6), QString("2"));
+            QCOMPARE(match.captured(7), QString("1"));
+            // Fighter 2 wears armour 3, fighter 1 none.
+            QVERIFY(match.captured(5).isEmpty() || match.captured(5) == QString("3"));
+            QVERIFY(match.captured(10).isEmpty() || match.captured(10) == QString("0"));
+            outcomes << match.captured(3) << match.captured(8);
+            QVERIFY(!message.contains(QStringLiteral("Schaden diese Runde")));
+            QCOMPARE(announcement->text(QAccessible::Name), message);
+        }
+        // The first three rounds on the dice bring a hit, with its damage and armour.
+        QVERIFY2(outcomes.contains("Treffer"), qPrintable(outcomes.join(", ")));
     }
 
-    void choiceWindowsAreDialogsNamedByTheirFighter() {
+    // A screen reader hears the question, the choices and the current one, and the focus
+    // starts on the current choice, inside a group named by the question.
+    void choiceWindowsTellTheirQuestionAndChoices() {
+        BoxRecorder boxes;
         auto& window = m_windows->choiceWindows().unfamiliarWindow(Fighter::Second);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window);
         QCOMPARE(accessible->role(), QAccessible::Dialog);
         QCOMPARE(accessible->text(QAccessible::Name), QString("Unvertraute Waffen, für Kämpfer 2"));
         QCOMPARE(spoken(window.list(), QAccessible::Name),
                  QString("Unvertraute Waffen, für Kämpfer 2"));
+        window.showAndRaise();
+        // Headless there is no window manager to hand the focus over.
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), window.list());
+        QStringList entries;
+        for (int row = 0; row < window.list()->count(); ++row) {
+            entries << window.list()->item(row)->text();
+        }
+        QVERIFY(entries.size() > 2);
+        const QString offered = "Welche Waffe? Zur Wahl: " + entries.join(", ");
+        QCOMPARE(accessible->text(QAccessible::Description), offered + ". Gewählt: nichts.");
+        window.list()->setCurrentRow(2);
+        QCOMPARE(accessible->text(QAccessible::Description),
+                 offered + ". Gewählt: " + entries[2] + ".");
+        QAccessibleInterface* group =
+            QAccessible::queryAccessibleInterface(window.list())->parent();
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name), QString("Welche Waffe?"));
+        window.hide();
+
+        auto& lanze =
+            m_windows->choiceWindows().attackModeWindow(AttackModeWeapon::Lanze, Fighter::Second);
+        lanze.showAndRaise();
+        QApplication::setActiveWindow(&lanze);
+        QVERIFY(QTest::qWaitForWindowActive(&lanze));
+        auto* first = child<QRadioButton>(&lanze, "RadioButton1");
+        QCOMPARE(QApplication::focusWidget(), first);
+        QCOMPARE(QAccessible::queryAccessibleInterface(first)->parent()->text(QAccessible::Name),
+                 QString("Welche Angriffsart?"));
+        child<QRadioButton>(&lanze, "RadioButton3")->setChecked(true);
+        lanze.okButton()->click();
+        lanze.showAndRaise();
+        QApplication::setActiveWindow(&lanze);
+        QVERIFY(QTest::qWaitForWindowActive(&lanze));
+        QCOMPARE(QApplication::focusWidget(), child<QRadioButton>(&lanze, "RadioButton3"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&lanze)->text(QAccessible::Description),
+                 QString("Welche Angriffsart? Zur Wahl: normal (1W6), Sturmangriff (2W6+2), "
+                         "Sturmangriff zu Pferd (3W6+3). Gewählt: Sturmangriff zu Pferd (3W6+3)."));
     }
 
     // Every question a screen reader asks an edit gets an answer, the end of the text

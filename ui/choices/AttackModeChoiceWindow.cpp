@@ -26,6 +26,7 @@ AttackModeChoiceWindow::AttackModeChoiceWindow(QWidget* mainWindow, AttackModeWe
         }
         addChoice(radio);
         m_modes.push_back(radio);
+        connect(radio, &QRadioButton::toggled, this, [this] { describeChoices(); });
     }
     choicesLayout()->addStretch(1);
     applyTabOrder();
@@ -38,6 +39,23 @@ std::optional<int> AttackModeChoiceWindow::checkedMode() const {
         }
     }
     return std::nullopt;
+}
+
+QStringList AttackModeChoiceWindow::choiceTexts() const {
+    QStringList texts;
+    for (const QRadioButton* mode : m_modes) {
+        texts << mode->text();
+    }
+    return texts;
+}
+
+int AttackModeChoiceWindow::currentChoice() const {
+    return checkedMode().value_or(-1);
+}
+
+QWidget* AttackModeChoiceWindow::choiceFocus() const {
+    const int checked = currentChoice();
+    return m_modes.at(checked >= 0 ? static_cast<std::size_t>(checked) : 0);
 }
 
 void AttackModeChoiceWindow::Button1Click() {

@@ -30,6 +30,9 @@ public:
 
 protected:
     void Button1Click() override;
+    QStringList choiceTexts() const override;
+    int currentChoice() const override;
+    QWidget* choiceFocus() const override;
 
 private:
     AttackModeWeapon m_weapon;

@@ -1,10 +1,10 @@
 #include "ChoiceWindow.h"
 
 #include "engine/SharedTexts.h"
+#include "toolkit/AccessibleGroup.h"
 #include "toolkit/Guarded.h"
 #include "toolkit/QtText.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +22,9 @@ ChoiceWindow::ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window,
     setWindowTitle(toolkit::toQString(title));
     setAccessibleName(windowTitle() + QStringLiteral(", ") + fighterLine(fighter));
     // A dialog, not a plain window: only dialogs are transient for their main window.
+    // Without a close button hint Qt asks the window manager to offer no close. Some
+    // (openbox) offer one all the same; it hides the window without applying, as every
+    // close box does, so the program never looks hung.
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (window.hasTitleBarButtons) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -35,8 +38,12 @@ ChoiceWindow::ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window,
     auto* fighterLabel = new QLabel(fighterLine(fighter), this);
     fighterLabel->setObjectName(QStringLiteral("FighterLine"));
     layout->addWidget(fighterLabel, 0, Qt::AlignHCenter);
-    m_choices = new QVBoxLayout;
-    layout->addLayout(m_choices, 1);
+    m_choiceGroup = new toolkit::AccessibleGroup(this);
+    m_choiceGroup->setObjectName(QStringLiteral("Choices"));
+    m_choiceGroup->setAccessibleName(m_question->text());
+    m_choices = new QVBoxLayout(m_choiceGroup);
+    m_choices->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_choiceGroup, 1);
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("Button1"));
     m_okButton->setDefault(true);
@@ -65,9 +72,23 @@ void ChoiceWindow::showAndRaise() {
         place();
         m_placed = true;
     }
+    describeChoices();
+    // Where the window manager hands the focus over, the screen reader speaks the current
+    // choice and the group around it rather than "OK".
+    choiceFocus()->setFocus(Qt::ActiveWindowFocusReason);
     show();
     raise();
     activateWindow();
+}
+
+void ChoiceWindow::describeChoices() {
+    const QStringList choices = choiceTexts();
+    const int current = currentChoice();
+    const QString chosen =
+        current >= 0 && current < choices.size() ? choices[current] : QStringLiteral("nichts");
+    setAccessibleDescription(
+        QStringLiteral("%1 Zur Wahl: %2. Gewählt: %3.")
+            .arg(m_question->text(), choices.join(QStringLiteral(", ")), chosen));
 }
 
 void ChoiceWindow::place() {
@@ -84,15 +105,6 @@ void ChoiceWindow::place() {
         frame.moveCenter(around.center());
         move(frame.topLeft());
     }
-}
-
-void ChoiceWindow::closeEvent(QCloseEvent* event) {
-    // A window without a close box is left only through "OK".
-    if (!m_window.hasTitleBarButtons && event->spontaneous()) {
-        event->ignore();
-        return;
-    }
-    QWidget::closeEvent(event);
 }
 
 void ChoiceWindow::keyPressEvent(QKeyEvent* event) {

@@ -3,6 +3,7 @@
 #include "engine/Fighter.h"
 #include "weapons/WeaponTableParts.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <string_view>
 #include <vector>
@@ -28,7 +29,8 @@ public:
     // which open at the same place with the same title, can be told apart.
     static QString fighterLine(engine::Fighter fighter);
 
-    // Makes the window visible and brings it to the front; returns at once.
+    // Makes the window visible and brings it to the front, with the focus on the current
+    // choice (or the first one); returns at once.
     void showAndRaise();
 
     QPushButton* okButton() const { return m_okButton; }
@@ -39,7 +41,14 @@ protected:
     void addChoice(QWidget* control);
     // Sets the tab order the window data names; called once the choices are in place.
     void applyTabOrder();
-    void closeEvent(QCloseEvent* event) override;
+    // Tells a screen reader the question, every choice and the current one, as the
+    // window's description; called again whenever the current choice changes.
+    void describeChoices();
+    virtual QStringList choiceTexts() const = 0;
+    // 0-based position of the current choice, -1 for none.
+    virtual int currentChoice() const = 0;
+    // The control that takes the focus when the window opens.
+    virtual QWidget* choiceFocus() const = 0;
     void keyPressEvent(QKeyEvent* event) override;
 
     // Applies the window's current choice; the window hides afterwards in every case.
@@ -52,6 +61,8 @@ private:
     QWidget* m_mainWindow;
     const ChoiceWindowData& m_window;
     QLabel* m_question = nullptr;
+    // The choices, a group named by the question.
+    QWidget* m_choiceGroup = nullptr;
     QVBoxLayout* m_choices = nullptr;
     QPushButton* m_okButton = nullptr;
     // "OK" and the choices, the controls the tab order names.

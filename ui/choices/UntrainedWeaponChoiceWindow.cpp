@@ -34,11 +34,28 @@ UntrainedWeaponChoiceWindow::UntrainedWeaponChoiceWindow(QWidget* mainWindow,
     m_list->setMinimumSize(193, 73);
     addChoice(m_list);
     applyTabOrder();
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] { describeChoices(); });
 }
 
 int UntrainedWeaponChoiceWindow::selectedRow() const {
     const QModelIndexList selected = m_list->selectionModel()->selectedRows();
     return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+QStringList UntrainedWeaponChoiceWindow::choiceTexts() const {
+    QStringList texts;
+    for (int row = 0; row < m_list->count(); ++row) {
+        texts << m_list->item(row)->text();
+    }
+    return texts;
+}
+
+int UntrainedWeaponChoiceWindow::currentChoice() const {
+    return selectedRow();
+}
+
+QWidget* UntrainedWeaponChoiceWindow::choiceFocus() const {
+    return m_list;
 }
 
 void UntrainedWeaponChoiceWindow::Button1Click() {

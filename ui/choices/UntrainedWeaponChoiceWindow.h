@@ -28,6 +28,9 @@ public:
 
 protected:
     void Button1Click() override;
+    QStringList choiceTexts() const override;
+    int currentChoice() const override;
+    QWidget* choiceFocus() const override;
 
 private:
     const UntrainedWeaponDialog& m_dialog;

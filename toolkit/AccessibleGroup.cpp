@@ -1,0 +1,7 @@
+#include "AccessibleGroup.h"
+
+namespace toolkit {
+
+AccessibleGroup::AccessibleGroup(QWidget* parent) : QWidget(parent) {}
+
+} // namespace toolkit
