@@ -7,6 +7,7 @@
 #include "toolkit/IntegerText.h"
 #include "toolkit/QtText.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -108,10 +109,21 @@ void FightLog::flush() {
 }
 
 void FightLog::scrollToEndIfFollowing() {
-    if (m_followEnd) {
-        QScrollBar* bar = m_view->verticalScrollBar();
-        bar->setValue(bar->maximum());
+    if (!m_followEnd) {
+        return;
     }
+    // The view counts a line not yet laid out as one, so wrapped newest lines would end up
+    // below the view: the lines that fill it from the bottom are laid out first.
+    QTextDocument* document = m_view->document();
+    const QAbstractTextDocumentLayout* layout = document->documentLayout();
+    const int viewHeight = m_view->viewport()->height();
+    qreal filled = 0;
+    for (QTextBlock block = document->lastBlock(); block.isValid() && filled < viewHeight;
+         block = block.previous()) {
+        filled += layout->blockBoundingRect(block).height();
+    }
+    QScrollBar* bar = m_view->verticalScrollBar();
+    bar->setValue(bar->maximum());
 }
 
 void FightLog::removeLastLines(int count) {

@@ -254,6 +254,8 @@ private slots:
 
     void theViewFollowsTheNewestLineUnlessTheReaderScrolledUp() {
         BoxRecorder boxes;
+        // Narrow, as beside the fighters on a small screen: every line wraps.
+        log().view()->setFixedSize(260, 240);
         QScrollBar* bar = log().view()->verticalScrollBar();
         const auto showsNewest = [&] {
             QCoreApplication::processEvents();
