@@ -36,6 +36,10 @@ PanelLabel labelAt(int index) {
 
 void RoundHistory::startRound(const CombatState& state, const DiceGenerator& dice,
                               const RoundWindow& window) {
+    if (m_rounds.size() == keptRounds) {
+        m_rounds.pop_front();
+        m_forgotten = true;
+    }
     Round& round = m_rounds.emplace_back();
     round.before = state;
     round.diceBefore = dice.state();
@@ -65,7 +69,7 @@ void RoundHistory::finishRound(const CombatState& state, const RoundWindow& wind
 }
 
 std::size_t RoundHistory::memoryUse() const {
-    std::size_t bytes = m_rounds.capacity() * sizeof(Round);
+    std::size_t bytes = m_rounds.size() * sizeof(Round);
     for (const Round& round : m_rounds) {
         bytes += round.labels.capacity() * sizeof(LabelChange);
         // Short texts live inside the string itself.
@@ -101,6 +105,7 @@ std::int32_t RoundHistory::takeBack(CombatState& state, DiceGenerator& dice, Rou
 
 void RoundHistory::clear() {
     m_rounds.clear();
+    m_forgotten = false;
 }
 
 } // namespace engine

@@ -6,16 +6,21 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
 namespace engine {
 
-// The rounds of the current fight, latest last, with what each changed, so that they can be
-// taken back one after the other to the start of the fight. Taking a round back restores the
-// dice and whatever still shows what the round left; whatever the user changed since stays.
+// The latest rounds of the current fight, latest last, with what each changed, so that they
+// can be taken back one after the other, to the start of the fight or as far back as the
+// kept rounds reach. Taking a round back restores the dice and whatever still shows what the
+// round left; whatever the user changed since stays.
 class RoundHistory {
 public:
+    // However long a fight lasts, this many of its latest rounds can be taken back.
+    static constexpr std::size_t keptRounds = 1000;
+
     // Right before a round: the record, the dice and every label the round may write.
     void startRound(const CombatState& state, const DiceGenerator& dice, const RoundWindow& window);
     // Right after it, also when it stopped at a value that is no number.
@@ -23,6 +28,8 @@ public:
 
     bool empty() const { return m_rounds.empty(); }
     std::size_t size() const { return m_rounds.size(); }
+    // Rounds of the fight before the oldest kept one, which can no longer be taken back.
+    bool forgotEarlierRounds() const { return m_forgotten; }
     // Bytes held for the rounds so far.
     std::size_t memoryUse() const;
 
@@ -48,7 +55,8 @@ private:
         bool finished = false;
     };
 
-    std::vector<Round> m_rounds;
+    std::deque<Round> m_rounds;
+    bool m_forgotten = false;
     // The labels' texts before the round under way.
     std::array<std::string, panelLabelCount> m_labelsBefore;
 };

@@ -11,7 +11,7 @@ source scripts/jobs.sh
 cmake --preset bench
 cmake --build --preset bench
 bash scripts/check-run-paths.sh build/bench build/bench/bench/engine_bench \
-    build/bench/bench/gui_bench
+    build/bench/bench/gui_bench build/bench/bench/long_fight_bench
 
 export QT_QPA_PLATFORM=offscreen
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
@@ -28,4 +28,6 @@ build/bench/bench/engine_bench --benchmark_out=build/bench/engine_bench.json \
 build/bench/bench/gui_bench --benchmark_enable_random_interleaving=true \
     --benchmark_out=build/bench/gui_bench.json --benchmark_out_format=json \
     2> >(grep -v 'does not support propagateSizeHints' >&2) || missed=1
+build/bench/bench/long_fight_bench --benchmark_out=build/bench/long_fight_bench.json \
+    --benchmark_out_format=json 2> >(grep -v 'does not support propagateSizeHints' >&2) || missed=1
 exit "$missed"

@@ -228,8 +228,10 @@ void FightController::RundezuruecknehmenClick() {
     const std::int32_t roundNumber = m_roundHistory.takeBack(m_state, m_dice, m_roundWindow);
     // A round is only generated while the button is enabled; the deciding one disabled it.
     m_form.roundButton()->setEnabled(true);
-    m_form.fightLog().takeBackRound(roundNumber);
-    m_form.roundAnnouncement().announce(takenBackRoundLine(roundNumber));
+    // Only the latest rounds of a long fight can be taken back; the user hears where it ends.
+    const bool furthest = m_roundHistory.empty() && m_roundHistory.forgotEarlierRounds();
+    m_form.fightLog().takeBackRound(roundNumber, furthest);
+    m_form.roundAnnouncement().announce(takenBackRoundsLine(roundNumber, roundNumber, furthest));
     m_form.takeBackRoundItem()->setEnabled(!m_roundHistory.empty());
     m_forecastView.scheduleUpdate();
     m_fightToTheEnd->stop();

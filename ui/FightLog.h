@@ -5,10 +5,9 @@
 #include "engine/Round.h"
 
 #include <QGroupBox>
-#include <array>
+#include <cstdint>
 #include <deque>
 #include <optional>
-#include <vector>
 
 class QAction;
 class QPlainTextEdit;
@@ -18,15 +17,20 @@ namespace ui {
 class FightChart;
 
 // "Kampfverlauf": the rounds of the current fight and of the fights before it, in German,
-// read-only and copyable, with a small chart of the current fight. The current fight is
-// kept whole; of the earlier ones the log keeps the latest, within a bound, and says
-// which it dropped.
+// read-only and copyable, with a small chart of the current fight. Of the current fight it
+// keeps the latest rounds, of the earlier fights the latest, each within a bound, and says
+// what it dropped. A taken-back round leaves the log; one line says which were taken back.
+// The view follows the newest line unless the reader has scrolled away from it.
 class FightLog : public QGroupBox {
     Q_OBJECT
 public:
     // Earlier fights kept beside the current one, and the lines they may take together.
     static constexpr int keptEarlierFights = 20;
     static constexpr int keptEarlierLines = 20000;
+    // Rounds of the current fight the log holds at most; beyond them the oldest go, this
+    // many at once. Far more than can be taken back.
+    static constexpr int keptRounds = 10000;
+    static constexpr int droppedRoundsAtOnce = 1000;
 
     explicit FightLog(QWidget* parent = nullptr);
 
@@ -34,9 +38,11 @@ public:
     // fight, the log and the chart are up to date when this returns.
     void addRound(const engine::RoundReport& report, const FightSetup& setup);
     void addFailedRound(int roundNumber, const FightSetup& setup, const QString& failure);
-    // Marks the latest round of the current fight as taken back and takes it out of the
-    // chart and the summary; the next round is compared with what that round started from.
-    void takeBackRound(int roundNumber);
+    // Takes the latest round of the current fight out of the log, the chart and the summary,
+    // with the changes logged before it, and notes it as taken back; furthest when no round
+    // before it can be taken back. The next round is compared with what that round started
+    // from.
+    void takeBackRound(int roundNumber, bool furthest = false);
     void startNewFight();
     // The same, with a heading that calls the new fight a rematch.
     void startRematch();
@@ -56,11 +62,17 @@ protected:
 
 private:
     void append(const QString& line);
-    // The fight's heading and starting values before its first entry, or what changed
-    // since the previous round.
-    void logSetup(const FightSetup& setup);
+    void openFight(const FightSetup& setup);
+    // What changed since the previous round.
+    void logChanges(const FightSetup& setup);
+    void startRoundEntry();
     void dropEarlierFightsBeyondBounds();
-    void rememberRoundStart();
+    void dropEarlyRoundsBeyondBound();
+    // Document changes, in lines; the pending lines must have been written.
+    void removeLastLines(int count);
+    void removeLines(int first, int count);
+    void replaceLine(int number, const QString& line);
+    void scrollToEndIfFollowing();
     void showContextMenu(const QPoint& position);
 
     QPlainTextEdit* m_view = nullptr;
@@ -68,6 +80,9 @@ private:
     QAction* m_copyAll = nullptr;
     QStringList m_pending;
     bool m_flushScheduled = false;
+    // The reader is at the newest line, or has scrolled away from it.
+    bool m_followEnd = true;
+    bool m_changingDocument = false;
 
     int m_fightNumber = 0;    // of the latest fight with an entry
     bool m_fightOpen = false; // the current fight has its heading in the log
@@ -75,15 +90,27 @@ private:
     // What the next round would start from if the user changed nothing.
     FightSetup m_expectedSetup;
     engine::FightTally m_tally;
-    // What each round of the current fight changed beyond its lines, to take it back.
+    // What each of the latest rounds of the current fight changed beyond its lines, to
+    // take it back.
     struct LoggedRound {
         engine::FightTally tallyBefore;
-        // The texts the round started from, which m_expectedSetup took from its results.
-        std::array<QString, 2> lifePoints;
-        std::array<QString, 2> endurancePoints;
+        FightSetup expectedBefore;
         int chartPoints = 0;
     };
-    std::vector<LoggedRound> m_loggedRounds;
+    std::deque<LoggedRound> m_loggedRounds;
+
+    // Rounds taken back in a row, noted at the end of what stayed.
+    struct TakenBack {
+        int first;
+        int last;
+    };
+    static constexpr int takenBackNoteLines = 2;
+    // The lines of one round of the current fight: its changes, its entry, its end of
+    // fight, and the note of rounds taken back after it.
+    struct RoundLines {
+        int lines = 0;
+        std::optional<TakenBack> closingNote;
+    };
 
     // Lines of the earlier fights still in the document, oldest first, and of the current
     // one; all lines counted, also those still waiting for the event loop.
@@ -93,6 +120,12 @@ private:
     int m_lastDroppedFight = 0;
     int m_linesToDrop = 0; // from the front, at the next flush
     bool m_hasDropNote = false;
+    // The current fight: the lines before its first round in the log (heading, starting
+    // values, the note of dropped rounds), then the rounds, latest last.
+    int m_headLines = 0;
+    std::optional<TakenBack> m_headNote;
+    std::deque<RoundLines> m_roundLines;
+    std::int64_t m_droppedRounds = 0;
 };
 
 } // namespace ui

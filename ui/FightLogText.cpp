@@ -224,6 +224,22 @@ QString takenBackRoundLine(int roundNumber) {
     return QStringLiteral("Runde %1 zurückgenommen").arg(roundNumber);
 }
 
+QString takenBackRoundsLine(int first, int last, bool furthest) {
+    const QString line =
+        first == last ? takenBackRoundLine(first)
+                      : QStringLiteral("Runden %1 bis %2 zurückgenommen").arg(first).arg(last);
+    return furthest ? QStringLiteral("%1. %2").arg(line, takeBackLimitText()) : line;
+}
+
+QString takeBackLimitText() {
+    return QStringLiteral("Frühere Runden dieses Kampfes lassen sich nicht zurücknehmen.");
+}
+
+QString droppedRoundsNote(std::int64_t droppedRounds) {
+    return QStringLiteral("(Die ersten %1 Runden dieses Kampfes sind nicht mehr im Kampfverlauf.)")
+        .arg(droppedRounds);
+}
+
 QString droppedFightsNote(int lastDroppedFight) {
     return lastDroppedFight == 1
                ? QStringLiteral("(Kampf 1 ist nicht mehr im Kampfverlauf.)")

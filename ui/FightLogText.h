@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 
 namespace ui {
@@ -26,6 +27,11 @@ QString fighterValueName(engine::Fighter fighter, std::size_t row);
 QString failedValueText(engine::Fighter fighter, std::size_t row, const QString& text);
 QString failedRoundLine(int roundNumber, const QString& failure);
 QString takenBackRoundLine(int roundNumber);
+// The log's one line for the rounds first to last taken back in a row; furthest when no
+// round before them can be taken back.
+QString takenBackRoundsLine(int first, int last, bool furthest);
+QString takeBackLimitText();
 QString droppedFightsNote(int lastDroppedFight);
+QString droppedRoundsNote(std::int64_t droppedRounds);
 
 } // namespace ui

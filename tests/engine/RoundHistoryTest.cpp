@@ -94,12 +94,27 @@ TEST_F(RoundHistoryTest, FailedRoundIsTakenBackWithTheDiceItDrew) {
     EXPECT_EQ(now(), before);
 }
 
-TEST_F(RoundHistoryTest, ARoundStaysSmall) {
+TEST_F(RoundHistoryTest, ALongFightKeepsItsLatestRoundsAndTheyStaySmall) {
     enterStandardValues();
-    for (int round = 0; round < 1000; ++round) {
+    constexpr std::size_t kept = engine::RoundHistory::keptRounds;
+    constexpr int beyond = 5;
+    FightPoint oldestReachable;
+    for (int round = 0; round < int{kept} + beyond; ++round) {
+        if (round == beyond) {
+            oldestReachable = now();
+        }
         playRecorded();
     }
+    EXPECT_EQ(history.size(), kept);
     EXPECT_LT(history.memoryUse() / history.size(), 768U);
+    EXPECT_TRUE(history.forgotEarlierRounds());
+    for (std::size_t round = 0; round < kept; ++round) {
+        takeBack();
+    }
+    EXPECT_TRUE(history.empty());
+    EXPECT_EQ(now(), oldestReachable);
+    history.clear();
+    EXPECT_FALSE(history.forgotEarlierRounds());
 }
 
 } // namespace

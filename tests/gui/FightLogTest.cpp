@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QtTest>
 #include <memory>
 
@@ -71,6 +73,23 @@ class FightLogTest : public guitest::MainWindowTestCase {
         }
     }
     QStringList lines() { return log().text().split('\n'); }
+    // Standard values and "1W6" for both, with life points no test's fight uses up.
+    void startEndlessFight() {
+        click("Button2");
+        armBoth("1W6");
+        for (const char* edit : {"Edit1", "Edit9"}) {
+            typeInto(child<QLineEdit>(m_window, edit), "1000000000");
+        }
+    }
+    void playRounds(int rounds) {
+        auto* button = child<QPushButton>(m_window, "Button1");
+        for (int round = 0; round < rounds; ++round) {
+            button->click();
+        }
+    }
+    QString topLine() const {
+        return m_window->fightLog().view()->cursorForPosition(QPoint(0, 0)).block().text();
+    }
 
 private slots:
 
@@ -189,6 +208,89 @@ private slots:
                  ui::FightLog::keptEarlierFights + 1);
         QCOMPARE(logged.last(), log().text().split('\n').last());
         QVERIFY(logged.last().startsWith("Kämpfer 2: 0 Treffer"));
+    }
+
+    void aLongFightKeepsItsLatestRoundsAndAnExactSummary() {
+        BoxRecorder boxes;
+        startEndlessFight();
+        constexpr int dropped = 2 * ui::FightLog::droppedRoundsAtOnce;
+        constexpr int rounds =
+            ui::FightLog::keptRounds + dropped - ui::FightLog::droppedRoundsAtOnce + 1;
+        playRounds(rounds);
+        typeInto(child<QLineEdit>(m_window, "Edit9"), "3"); // fighter 2 falls in the next round
+        playRounds(1);
+        QStringList logged = lines();
+        QCOMPARE(log().view()->document()->blockCount(), logged.size());
+        QCOMPARE(logged.at(3), QString("(Die ersten %1 Runden dieses Kampfes sind nicht mehr im "
+                                       "Kampfverlauf.)")
+                                   .arg(dropped));
+        QCOMPARE(logged.at(5), QString("Runde %1").arg(dropped + 1));
+        QCOMPARE(logged.filter(QRegularExpression("^Runde \\d+$")).size(), rounds + 1 - dropped);
+        // The summary counts every round of the fight, also those no longer in the log.
+        QVERIFY(logged.contains(QString("Bilanz nach %1 Runden:").arg(rounds + 1)));
+        const QRegularExpression tally(
+            "^Kämpfer \\d: (\\d+) Treffer, (\\d+) abgewehrt, (\\d+) verfehlt;");
+        const QStringList tallies = logged.filter(tally);
+        QCOMPARE(tallies.size(), 2);
+        for (const QString& line : tallies) {
+            const QRegularExpressionMatch counts = tally.match(line);
+            QCOMPARE(counts.captured(1).toInt() + counts.captured(2).toInt() +
+                         counts.captured(3).toInt(),
+                     rounds + 1);
+        }
+
+        // Taking back still takes out exactly the latest round; a next fight drops this one.
+        triggerAction(m_window, "Rundezuruecknehmen1");
+        QCOMPARE(log().text(),
+                 logged.mid(0, logged.lastIndexOf("Kämpfer 2 geändert: LP 3.")).join('\n') +
+                     QString("\n\nRunde %1 zurückgenommen").arg(rounds + 1));
+        triggerAction(m_window, "NeuKampf1gegen11");
+        playRounds(1);
+        logged = lines();
+        QCOMPARE(logged.at(0), QString("(Kampf 1 ist nicht mehr im Kampfverlauf.)"));
+        QCOMPARE(logged.at(2), QString("Kampf 2"));
+        QCOMPARE(log().view()->document()->blockCount(), logged.size());
+    }
+
+    void theViewFollowsTheNewestLineUnlessTheReaderScrolledUp() {
+        BoxRecorder boxes;
+        // Narrow, as beside the fighters on a small screen: every line wraps.
+        log().view()->setFixedSize(260, 240);
+        QScrollBar* bar = log().view()->verticalScrollBar();
+        const auto showsNewest = [&] {
+            QCoreApplication::processEvents();
+            return bar->maximum() > 0 && bar->value() == bar->maximum();
+        };
+        startEndlessFight();
+        for (int round = 0; round < 30; ++round) {
+            playRounds(1);
+            QVERIFY2(showsNewest(), qPrintable(QString("round %1").arg(round + 1)));
+        }
+        triggerAction(m_window, "Rundezuruecknehmen1");
+        QVERIFY(showsNewest());
+
+        // A reader who scrolled up keeps reading where they are.
+        bar->setValue(bar->maximum() / 2);
+        const int position = bar->value();
+        const QString top = topLine();
+        playRounds(10);
+        triggerAction(m_window, "Rundezuruecknehmen1");
+        QVERIFY(!showsNewest());
+        QCOMPARE(bar->value(), position);
+        QCOMPARE(topLine(), top);
+
+        // Back at the newest line, the view follows again, also the rounds of a whole fight.
+        bar->setValue(bar->maximum());
+        triggerAction(m_window, "NeuKampf1gegen11");
+        click("Button2");
+        armBoth("1W6");
+        triggerAction(m_window, "Kampfauswuerfeln1");
+        QTRY_VERIFY(!child<QPushButton>(m_window, "Button1")->isEnabled());
+        QVERIFY(showsNewest());
+        const QPlainTextEdit* view = log().view();
+        const QPoint bottomLeft(0, view->viewport()->height() - 1);
+        QVERIFY(view->cursorForPosition(bottomLeft).block().text().startsWith("Kämpfer 2: "));
+        QVERIFY(lines().last().startsWith("Kämpfer 2: "));
     }
 
     void contextMenuOffersCopyingTheLog() {

@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
+#include "toolkit/Announcement.h"
 #include "ui/FightChart.h"
 #include "ui/FightLog.h"
 
@@ -61,17 +62,23 @@ private slots:
         QVERIFY(!takeBackItem()->isEnabled());
         standardFightWithOneDie();
         std::vector<FightPoint> points{now()};
+        QStringList logs; // before each round, from its heading on
         for (int round = 0; round < 3; ++round) {
             click("Button1");
             points.push_back(now());
+            logs << logText();
         }
+        // The rounds leave the log; rounds taken back in a row share one line.
+        logs.prepend(logs.front().left(logs.front().indexOf("\n\nRunde 1")));
+        const QStringList notes{"Runden 1 bis 3 zurückgenommen", "Runden 2 bis 3 zurückgenommen",
+                                "Runde 3 zurückgenommen"};
         for (int round = 3; round >= 1; --round) {
             takeBack();
             QVERIFY2(now() == points[round - 1], qPrintable(QString("before round %1").arg(round)));
+            QCOMPARE(logText(), logs[round - 1] + "\n\n" + notes[round - 1]);
         }
         QVERIFY(!takeBackItem()->isEnabled());
         QVERIFY(m_window->fightLog().chart()->points().empty());
-        QVERIFY(logText().endsWith("Runde 2 zurückgenommen\n\nRunde 1 zurückgenommen"));
 
         click("Button1");
         triggerAction(m_window, "NeuKampf1gegen11");
@@ -92,13 +99,16 @@ private slots:
         const QString lastEntry = logAtEnd.mid(logBeforeLastRound.size());
         const QString takenBack = QString("\n\nRunde %1 zurückgenommen").arg(end.state.roundNumber);
 
+        QVERIFY(lastEntry.contains("Kampfende") && lastEntry.contains("Bilanz"));
+
+        // The round leaves the log with the end of the fight it caused.
         takeBack();
         QVERIFY(now().roundButtonEnabled);
-        QCOMPARE(logText(), logAtEnd + takenBack);
+        QCOMPARE(logText(), logBeforeLastRound + takenBack);
         const QStringList endBoxes = boxes.texts();
         click("Button1");
         QCOMPARE(now(), end);
-        QCOMPARE(logText(), logAtEnd + takenBack + lastEntry);
+        QCOMPARE(logText(), logBeforeLastRound + takenBack + lastEntry);
         QCOMPARE(boxes.texts(), endBoxes + endBoxes);
 
         // Ctrl+Z from the window's buttons does the same.
@@ -107,7 +117,7 @@ private slots:
         QTest::keyClick(child<QPushButton>(m_window, "Button2"), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(label("Label64"),
                  QString("Es ist die %1 Runde des Kampfes").arg(end.state.roundNumber - 1));
-        QVERIFY(logText().endsWith(takenBack));
+        QCOMPARE(logText(), logBeforeLastRound + takenBack);
     }
 
     void changesMadeSinceTheRoundStayAndTheNewRoundUsesThem() {
@@ -148,13 +158,49 @@ private slots:
         click("Button1");
         child<QLabel>(m_window, "Label23")->setText("zwölf");
         const FightPoint before = now();
+        const QString logBefore = logText();
         click("Button1");
         QCOMPARE(boxes.boxes().size(), std::size_t{1});
         QVERIFY(now().dice != before.dice);
 
         takeBack();
         QCOMPARE(now(), before);
-        QVERIFY(logText().endsWith("Runde 2 zurückgenommen"));
+        QCOMPARE(logText(), logBefore + "\n\nRunde 2 zurückgenommen");
+    }
+
+    void aLongFightIsTakenBackAsFarAsItsKeptRoundsAndSaysSo() {
+        BoxRecorder boxes;
+        standardFightWithOneDie();
+        for (const char* edit : {"Edit1", "Edit9"}) {
+            guitest::typeInto(child<QLineEdit>(m_window, edit), "1000000000");
+        }
+        constexpr int kept = int{engine::RoundHistory::keptRounds};
+        constexpr int rounds = kept + 2;
+        FightPoint oldestReachable{};
+        for (int round = 0; round < rounds; ++round) {
+            if (round == rounds - kept) {
+                oldestReachable = now();
+            }
+            click("Button1");
+        }
+        for (int round = 0; round < kept; ++round) {
+            QVERIFY(takeBackItem()->isEnabled());
+            takeBack();
+        }
+        QCOMPARE(now(), oldestReachable);
+        QVERIFY(!takeBackItem()->isEnabled());
+        const QString note =
+            QString("Runden %1 bis %2 zurückgenommen. Frühere Runden dieses Kampfes "
+                    "lassen sich nicht zurücknehmen.")
+                .arg(rounds - kept + 1)
+                .arg(rounds);
+        QVERIFY(logText().endsWith("\n\n" + note));
+        QCOMPARE(logText().count("\nRunde "), rounds - kept);
+        QCOMPARE(m_window->roundAnnouncement().message(),
+                 QString("Runde %1 zurückgenommen. Frühere Runden dieses Kampfes lassen sich "
+                         "nicht zurücknehmen.")
+                     .arg(rounds - kept + 1));
+        QVERIFY(boxes.texts().isEmpty());
     }
 };
 
