@@ -4,6 +4,7 @@
 #include "ui/TForm1.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -42,6 +43,16 @@ bool writeControlReport(ui::TForm1& window, const QString& path) {
         return false;
     }
     QWidget* content = scrolling->widget();
+    // Where each control lies as the window was left, before anything is scrolled to.
+    QHash<const QWidget*, QRect> asLeft;
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        asLeft.insert(widget, globalRect(widget));
+    }
+    const QJsonArray scrolledBy{scrolling->horizontalScrollBar()->value(),
+                                scrolling->verticalScrollBar()->value()};
+    scrolling->horizontalScrollBar()->setValue(0);
+    scrolling->verticalScrollBar()->setValue(0);
+    QApplication::processEvents();
     QJsonArray controls;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         if (!isNamedControl(widget) || widget == scrolling || widget == content) {
@@ -54,6 +65,7 @@ bool writeControlReport(ui::TForm1& window, const QString& path) {
             {QStringLiteral("container"), holdsNamedControls(widget)},
             {QStringLiteral("textFits"), hasRoomForText(widget)},
             {QStringLiteral("rect"), rectJson(globalRect(widget))},
+            {QStringLiteral("leftRect"), rectJson(asLeft.value(widget))},
             {QStringLiteral("scrolls"), content->isAncestorOf(widget)},
         };
         if (content->isAncestorOf(widget)) {
@@ -78,6 +90,7 @@ bool writeControlReport(ui::TForm1& window, const QString& path) {
         {QStringLiteral("window"), rectJson(globalRect(&window))},
         {QStringLiteral("frame"), rectJson(window.frameGeometry())},
         {QStringLiteral("viewport"), rectJson(globalRect(scrolling->viewport()))},
+        {QStringLiteral("scrolledBy"), scrolledBy},
         {QStringLiteral("horizontalScrollBar"), scrolling->horizontalScrollBar()->isVisible()},
         {QStringLiteral("verticalScrollBar"), scrolling->verticalScrollBar()->isVisible()},
         {QStringLiteral("controls"), controls},

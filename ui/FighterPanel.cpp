@@ -137,6 +137,7 @@ FighterPanel::FighterPanel(Fighter fighter, PanelLabels& panelLabels, QWidget* p
     weaponList->setMinimumHeight(160);
     weaponRow->addWidget(weaponList, 1);
     auto* alternatives = new QVBoxLayout;
+    alternatives->addStretch(0); // before the buttons: used once they stand under the list
     improvisedButton =
         named(new QPushButton(fighter == Fighter::First ? QStringLiteral("Improvisierte")
                                                         : QStringLiteral("Improviserte"),
@@ -158,6 +159,8 @@ FighterPanel::FighterPanel(Fighter fighter, PanelLabels& panelLabels, QWidget* p
     alternatives->addStretch(1);
     weaponRow->addLayout(alternatives);
     column->addLayout(weaponRow, 1);
+    m_weaponRow = weaponRow;
+    m_alternatives = alternatives;
 
     auto* armourRow = new QGridLayout;
     armourClassBox = named(armourBox(weapons::armourClassTitle, weapons::armourClassEntries,
@@ -213,6 +216,16 @@ FighterPanel::FighterPanel(Fighter fighter, PanelLabels& panelLabels, QWidget* p
     column->addLayout(chosen);
 
     setTabOrder();
+}
+
+void FighterPanel::setButtonsUnderList(bool under) {
+    m_weaponRow->setDirection(under ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    m_alternatives->setDirection(under ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    // Beside the list they stand at the top; under it at the right, below their heading.
+    m_alternatives->setStretch(0, under ? 1 : 0);
+    m_alternatives->setStretch(m_alternatives->count() - 1, under ? 0 : 1);
+    // The window measures the new size at once, not after the next layout pass.
+    layout()->activate();
 }
 
 void FighterPanel::setTabOrder() {

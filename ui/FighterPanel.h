@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <array>
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -33,6 +34,10 @@ public:
         return m_rowsInTabOrder;
     }
 
+    // Where the window is short of width, the buttons for improvised and unfamiliar weapons
+    // go under the weapon list instead of beside it, which narrows the panel.
+    void setButtonsUnderList(bool under);
+
     std::array<QLineEdit*, valueRowCount> edits{}; // in row order
     QListWidget* weaponList = nullptr;
     QPushButton* improvisedButton = nullptr;
@@ -48,6 +53,8 @@ private:
     void setTabOrder();
 
     engine::Fighter m_fighter;
+    QBoxLayout* m_weaponRow = nullptr;
+    QBoxLayout* m_alternatives = nullptr;
     std::array<std::size_t, valueRowCount> m_rowsInTabOrder{};
 };
 

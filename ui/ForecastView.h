@@ -22,6 +22,13 @@ class ForecastLabel : public QLabel {
 public:
     explicit ForecastLabel(QWidget* parent);
     bool hasHeightForWidth() const override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+private:
+    // Three lines, whatever the text: the longest forecast takes three where the column
+    // is narrow, and a height that followed the text would move the log with every forecast.
+    int reservedHeight() const;
 };
 
 // Keeps the forecast label up to date. It watches the controls whose values the next

@@ -8,6 +8,7 @@
 #include "toolkit/Announcement.h"
 
 #include <QAction>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -40,12 +41,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
-    auto* columns = new QHBoxLayout(central);
+    auto* columns = new QGridLayout(central);
     columns->setContentsMargins(6, 4, 6, 6);
     columns->setSpacing(6);
     for (const Fighter fighter : engine::bothFighters) {
         m_panels[engine::indexOf(fighter)] = new FighterPanel(fighter, m_panelLabels, central);
-        columns->addWidget(m_panels[engine::indexOf(fighter)]);
+        columns->addWidget(m_panels[engine::indexOf(fighter)], 0, engine::indexOf(fighter));
     }
 
     auto* right = new QVBoxLayout;
@@ -69,8 +70,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     commands->addWidget(m_endButton);
     right->addLayout(commands);
     // The fight log and its chart take whatever room the panels leave.
-    columns->addLayout(right, 1);
-    m_scrollArea = new ContentScrollArea(central, this);
+    columns->addLayout(right, 0, 2);
+    columns->setColumnStretch(2, 1);
+    m_scrollArea = new ContentScrollArea(
+        central, arrangementCount, [this](int step) { arrange(step); }, this);
     setCentralWidget(m_scrollArea);
     m_roundAnnouncement = new toolkit::Announcement(central);
 
@@ -149,7 +152,19 @@ void TForm1::addRoundShortcut() {
     m_roundButton->setToolTip(QStringLiteral("F5 oder Strg+R"));
 }
 
-QSize TForm1::sizeWithoutScrolling() const {
+void TForm1::arrange(int step) {
+    // Short of width, the fighter panels narrow; the columns stay beside each other, so
+    // that the values of the round and the forecast stay in sight beside the fighters.
+    for (FighterPanel* fighterPanel : m_panels) {
+        fighterPanel->setButtonsUnderList(step >= 1);
+    }
+}
+
+int TForm1::arrangement() const {
+    return m_scrollArea->arrangement();
+}
+
+QSize TForm1::sizeWithoutScrolling() {
     const QSize content = m_scrollArea->sizeWithoutScrolling();
     return {content.width(), content.height() + menuBar()->sizeHint().height()};
 }

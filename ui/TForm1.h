@@ -56,13 +56,18 @@ public:
     QAction* takeBackRoundItem() const { return m_takeBackRoundItem; } // "Runde zurücknehmen"
 
     // The smallest window in which the content does not scroll.
-    QSize sizeWithoutScrolling() const;
+    QSize sizeWithoutScrolling();
+    // How the content is arranged for the window's width: 0 as drawn; 1 with the fighter
+    // panels narrowed.
+    static constexpr int arrangementCount = 2;
+    int arrangement() const;
 
 private:
     void buildMenu();
     // "Revanche" and "Kampf auswürfeln".
     void addFightSequenceItems(QMenu* fight);
     void addRoundShortcut();
+    void arrange(int step);
 
     PanelLabels m_panelLabels;
     std::array<FighterPanel*, 2> m_panels{};

@@ -139,13 +139,15 @@ private slots:
 
     void everyTextFitsAndNothingOverlaps_data() {
         QTest::addColumn<QSize>("requested");
-        QTest::newRow("smallest without scrolling") << QSize(0, 0);
-        QTest::newRow("small laptop") << QSize(1280, 720);
-        QTest::newRow("full HD") << QSize(1920, 1080);
+        QTest::addColumn<int>("arrangement"); // the smallest in the narrowed one
+        QTest::newRow("smallest without scrolling") << QSize(0, 0) << 1;
+        QTest::newRow("small laptop") << QSize(1280, 720) << 0;
+        QTest::newRow("full HD") << QSize(1920, 1080) << 0;
     }
 
     void everyTextFitsAndNothingOverlaps() {
         QFETCH(QSize, requested);
+        QFETCH(int, arrangement);
         const QSize expected = requested.expandedTo(m_window->sizeWithoutScrolling());
         m_window->resize(expected);
         QTRY_COMPARE(m_window->size(), expected);
@@ -156,6 +158,34 @@ private slots:
         auto* scrolling = child<QScrollArea>(m_window, "contentScrollArea");
         QVERIFY(!scrolling->horizontalScrollBar()->isVisible());
         QVERIFY(!scrolling->verticalScrollBar()->isVisible());
+        QCOMPARE(m_window->arrangement(), arrangement);
+    }
+
+    void theForecastLineKeepsItsHeight() {
+        // One line or two, at the smallest width and a wide one: the line keeps one height,
+        // the log under it stays where it is, and the longest forecast still shows whole.
+        auto* forecast = child<QLabel>(m_window, "Prognose");
+        auto* log = child<QWidget>(m_window, "GroupBoxFightLog");
+        const QString before = forecast->text();
+        const int height = forecast->height();
+        for (const QSize& size : {m_window->sizeWithoutScrolling(), QSize(1920, 1080)}) {
+            m_window->resize(size);
+            QTRY_COMPARE(m_window->size(), size);
+            QCOMPARE(forecast->height(), height);
+            const int logTop = log->y();
+            for (const QString& text :
+                 {QStringLiteral("Prognose: der Kampf ist entschieden"),
+                  QStringLiteral("Prognose: Kämpfer 1 gewinnt 100,0 %, Kämpfer 2 100,0 %, beide "
+                                 "fallen 100,0 %, im Mittel 2147483647,0 Runden")}) {
+                forecast->setText(text);
+                QApplication::processEvents();
+                child<QWidget>(m_window, "centralWidget")->layout()->activate();
+                QCOMPARE(forecast->height(), height);
+                QCOMPARE(log->y(), logTop);
+                QVERIFY2(forecast->heightForWidth(forecast->width()) <= height, qPrintable(text));
+            }
+        }
+        forecast->setText(before);
     }
 
     void aSmallerWindowScrollsToEveryCommand() {
