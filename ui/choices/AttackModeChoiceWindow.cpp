@@ -40,6 +40,10 @@ std::optional<int> AttackModeChoiceWindow::checkedMode() const {
     return std::nullopt;
 }
 
+void AttackModeChoiceWindow::checkMode(int position) {
+    m_modes.at(static_cast<std::size_t>(position))->setChecked(true);
+}
+
 void AttackModeChoiceWindow::Button1Click() {
     m_executor.carryOut(confirmAttackMode(m_weapon, checkedMode(), m_target.strength(m_fighter),
                                           m_target.dexterity(m_fighter)));
