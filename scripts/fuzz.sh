@@ -22,9 +22,9 @@ source scripts/sanitizer-env.sh
 cmake --preset fuzz
 cmake --build --preset fuzz
 bash scripts/check-run-paths.sh build/fuzz build/fuzz/fuzz/integer_text_fuzzer \
-    build/fuzz/fuzz/round_fuzzer
+    build/fuzz/fuzz/round_fuzzer build/fuzz/fuzz/roster_fuzzer
 
-targets=(integer_text round)
+targets=(integer_text round roster)
 failed=0
 mkdir -p build/fuzz/artifacts
 for target in "${targets[@]}"; do

@@ -2,6 +2,7 @@
 
 #include "FightController.h"
 #include "TForm1.h"
+#include "roster/RosterController.h"
 #include "toolkit/AccessibleFactory.h"
 
 namespace ui {
@@ -17,7 +18,9 @@ std::unique_ptr<TForm1> createMainWindow() {
 } // namespace
 
 ApplicationWindows::ApplicationWindows()
-    : m_form1(createMainWindow()), m_fightController(std::make_unique<FightController>(*m_form1)) {}
+    : m_form1(createMainWindow()), m_fightController(std::make_unique<FightController>(*m_form1)),
+      m_rosterController(std::make_unique<roster::RosterController>(
+          *m_form1, *m_fightController, roster::RosterFile(roster::RosterFile::defaultPath()))) {}
 
 ApplicationWindows::~ApplicationWindows() = default;
 

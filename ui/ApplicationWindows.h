@@ -6,6 +6,10 @@ namespace weapons {
 class ChoiceWindows;
 }
 
+namespace roster {
+class RosterController;
+}
+
 namespace ui {
 
 class FightController;
@@ -24,12 +28,15 @@ public:
     TForm1& form1() { return *m_form1; }
     FightController& fightController() { return *m_fightController; }
     weapons::ChoiceWindows& choiceWindows();
+    roster::RosterController& rosterController() { return *m_rosterController; }
 
 private:
     std::unique_ptr<TForm1> m_form1;
     // Creates the choice windows. Destroyed before the main window, so that no control
     // reaches it on the way out.
     std::unique_ptr<FightController> m_fightController;
+    // The menu "Kämpfer"; it enters fighters through the fight controller's handlers.
+    std::unique_ptr<roster::RosterController> m_rosterController;
 };
 
 } // namespace ui

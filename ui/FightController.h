@@ -37,6 +37,7 @@ public:
     weapons::ChoiceWindows& choiceWindows() { return m_choiceWindows; }
     const engine::DiceGenerator& dice() const { return m_dice; }
     ForecastView& forecastView() { return m_forecastView; }
+    const PanelWeaponTarget& weaponTarget() const { return m_weaponTarget; }
 
     // Handlers, named after their control and event.
     void FormCreate();

@@ -11,6 +11,8 @@ namespace ui {
 // the check box the round reads or writes, which the engine names (engine::controlsOf).
 struct FighterControlNames {
     const char* panel;
+    const char* nameCaption;
+    const char* nameEdit;
     std::array<const char*, valueRowCount> valueCaptions; // in row order
     std::array<const char*, valueRowCount> valueEdits;    // in row order
     const char* weaponHeading;
@@ -36,6 +38,8 @@ struct FighterControlNames {
 // the panel, not the numbers.
 inline constexpr std::array<FighterControlNames, 2> fighterControlNames{{
     {"GroupBox1",
+     "NameLabel1",
+     "NameEdit1",
      {"Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8"},
      {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7"},
      "Label9",
@@ -54,6 +58,8 @@ inline constexpr std::array<FighterControlNames, 2> fighterControlNames{{
      "Label75",
      "Label77"},
     {"GroupBox2",
+     "NameLabel2",
+     "NameEdit2",
      {"Label12", "Label13", "Label14", "Label15", "Label18", "Label17", "Label16"},
      {"Edit9", "Edit8", "Edit10", "Edit11", "Edit12", "Edit13", "Edit14"},
      "Label30",

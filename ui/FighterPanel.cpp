@@ -92,6 +92,17 @@ FighterPanel::FighterPanel(Fighter fighter, PanelLabels& panelLabels, QWidget* p
     auto* rows = new QGridLayout;
     rows->setVerticalSpacing(3);
     int gridRow = 0;
+    rows->addWidget(named(new QLabel(QStringLiteral("Name:"), this), names.nameCaption), gridRow,
+                    0);
+    nameEdit = named(new QLineEdit(this), names.nameEdit);
+    nameEdit->setMaxLength(maximumNameLength);
+    nameEdit->setAccessibleName(fighterText(fighter) + QStringLiteral(", Name"));
+    nameEdit->setAccessibleDescription(
+        QStringLiteral("Name des Kämpfers in den Texten des Programms; leer heißt er %1")
+            .arg(fighterText(fighter)));
+    nameEdit->setMinimumWidth(121);
+    rows->addWidget(nameEdit, gridRow++, 1);
+    rows->setRowMinimumHeight(gridRow++, 6);
     for (std::size_t i = 0; i < valueRows.size(); ++i) {
         const ValueRow& row = valueRows[i];
         if (row.startsGroup) {
@@ -228,6 +239,14 @@ void FighterPanel::setButtonsUnderList(bool under) {
     layout()->activate();
 }
 
+QString FighterPanel::displayName() const {
+    return fighterDisplayName(m_fighter, nameEdit->text());
+}
+
+QWidget* FighterPanel::firstInTabOrder() const {
+    return nameEdit;
+}
+
 void FighterPanel::setTabOrder() {
     // Fighter 2's panel reaches its endurance field (Edit8) before its life points and
     // its protection box before the "Altenativ" box, as the game masters know it.
@@ -236,7 +255,7 @@ void FighterPanel::setTabOrder() {
     if (!first) {
         std::swap(m_rowsInTabOrder[0], m_rowsInTabOrder[1]);
     }
-    std::vector<QWidget*> order;
+    std::vector<QWidget*> order{nameEdit};
     for (const std::size_t row : m_rowsInTabOrder) {
         order.push_back(edits[row]);
     }

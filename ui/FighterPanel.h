@@ -28,6 +28,10 @@ public:
     FighterPanel(engine::Fighter fighter, PanelLabels& panelLabels, QWidget* parent = nullptr);
 
     engine::Fighter fighter() const { return m_fighter; }
+    // What the program's own texts call the fighter: the typed name, "Kämpfer 1" without.
+    QString displayName() const;
+    // The name field, where the Tab key enters the panel.
+    QWidget* firstInTabOrder() const;
     // The rows as the Tab key reaches their fields, which is also the order of the
     // fields' numbers (Edit1 … Edit7, Edit8 … Edit14).
     const std::array<std::size_t, valueRowCount>& rowsInTabOrder() const {
@@ -38,6 +42,8 @@ public:
     // go under the weapon list instead of beside it, which narrows the panel.
     void setButtonsUnderList(bool under);
 
+    // "Name:", plain text of at most 40 characters; no part of the round.
+    QLineEdit* nameEdit = nullptr;
     std::array<QLineEdit*, valueRowCount> edits{}; // in row order
     QListWidget* weaponList = nullptr;
     QPushButton* improvisedButton = nullptr;

@@ -26,11 +26,13 @@ void PanelWeaponTarget::setChosenWeapon(Fighter fighter, const weapons::ChosenWe
     if (!weapon.window.empty()) {
         name += QStringLiteral(" aus „%1“").arg(toolkit::toQString(weapon.window));
     }
+    m_chosenWeapons[engine::indexOf(fighter)] = weapon;
     showWeaponName(fighter, name);
 }
 
 void PanelWeaponTarget::forgetWeapons() {
     for (const Fighter fighter : engine::bothFighters) {
+        m_chosenWeapons[engine::indexOf(fighter)].reset();
         showWeaponName(fighter, QString());
     }
 }

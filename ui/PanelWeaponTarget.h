@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace ui {
@@ -30,6 +31,11 @@ public:
     const QString& weaponName(engine::Fighter fighter) const {
         return m_weaponNames[engine::indexOf(fighter)];
     }
+    // The weapon as it was chosen, to store it and choose it again; none until a weapon is
+    // chosen in this fight.
+    const std::optional<weapons::ChosenWeapon>& chosenWeapon(engine::Fighter fighter) const {
+        return m_chosenWeapons[engine::indexOf(fighter)];
+    }
     // A new fight: no weapon chosen yet.
     void forgetWeapons();
     // Called after each label this writes.
@@ -43,6 +49,7 @@ private:
     TForm1& m_form;
     const engine::CombatState& m_state;
     std::array<QString, 2> m_weaponNames;
+    std::array<std::optional<weapons::ChosenWeapon>, 2> m_chosenWeapons;
     std::function<void()> m_labelChanged;
 };
 

@@ -13,6 +13,9 @@ namespace ui {
 int runApplication(int& argc, char** argv) {
     toolkit::SafeApplication application(argc, argv);
     toolkit::installGermanQtTexts();
+    // Name the user's data folder, where the roster lives: ~/.local/share/Torvenn/Kampfgenerator.
+    QCoreApplication::setOrganizationName(QStringLiteral("Torvenn"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kampfgenerator"));
     // Desktops match the window to its launcher entry by this id (Wayland) and show the
     // die in the task bar; the icon comes from the compiled-in resources.
     QGuiApplication::setDesktopFileName(QStringLiteral(TORVENN_APP_ID));

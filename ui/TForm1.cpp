@@ -79,8 +79,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
     // Fighter 1's panel, fighter 2's panel, then the commands, then the log.
     const FighterPanel& second = panel(Fighter::Second);
-    QWidget::setTabOrder(panel(Fighter::First).unfamiliarButton,
-                         second.edits[second.rowsInTabOrder().front()]);
+    QWidget::setTabOrder(panel(Fighter::First).unfamiliarButton, second.firstInTabOrder());
     QWidget::setTabOrder(panel(Fighter::Second).unfamiliarButton, m_roundButton);
     QWidget::setTabOrder(m_roundButton, m_endButton);
     QWidget::setTabOrder(m_endButton, m_standardButton);
@@ -116,6 +115,7 @@ void TForm1::buildMenu() {
                        "geändert wurde, bleibt"));
     m_takeBackRoundItem->setEnabled(false);
     addFightSequenceItems(fight);
+    m_rosterItems = roster::addRosterMenu(bar);
     QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
     m_rulesHelpItem =

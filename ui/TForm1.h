@@ -2,6 +2,7 @@
 
 #include "PanelLabels.h"
 #include "engine/Fighter.h"
+#include "roster/RosterMenuItems.h"
 
 #include <QMainWindow>
 #include <array>
@@ -54,6 +55,7 @@ public:
     QAction* changeListItem() const { return m_changeListItem; }
     QAction* copyrightItem() const { return m_copyrightItem; }
     QAction* takeBackRoundItem() const { return m_takeBackRoundItem; } // "Runde zurücknehmen"
+    const roster::RosterMenuItems& rosterItems() const { return m_rosterItems; } // "Kämpfer"
 
     // The smallest window in which the content does not scroll.
     QSize sizeWithoutScrolling();
@@ -89,6 +91,7 @@ private:
     QAction* m_changeListItem = nullptr;
     QAction* m_copyrightItem = nullptr;
     QAction* m_takeBackRoundItem = nullptr;
+    roster::RosterMenuItems m_rosterItems;
 };
 
 } // namespace ui

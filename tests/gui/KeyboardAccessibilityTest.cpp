@@ -73,13 +73,13 @@ private slots:
     }
 
     void tabWalksThePanelsInTheirOrder() {
-        const QStringList expected{"Edit1",     "Edit2",     "Edit3",     "Edit4",     "Edit5",
-                                   "Edit6",     "Edit7",     "ListBox1",  "CheckBox1", "ComboBox1",
-                                   "CheckBox3", "Button5",   "Button6",   "Edit8",     "Edit9",
-                                   "Edit10",    "Edit11",    "Edit12",    "Edit13",    "Edit14",
-                                   "ListBox2",  "CheckBox2", "ComboBox2", "CheckBox4", "Button7",
-                                   "Button8",   "Button1",   "Button4",   "Button2"};
-        child<QLineEdit>(m_window, "Edit1")->setFocus();
+        const QStringList expected{
+            "NameEdit1", "Edit1",    "Edit2",     "Edit3",     "Edit4",     "Edit5",   "Edit6",
+            "Edit7",     "ListBox1", "CheckBox1", "ComboBox1", "CheckBox3", "Button5", "Button6",
+            "NameEdit2", "Edit8",    "Edit9",     "Edit10",    "Edit11",    "Edit12",  "Edit13",
+            "Edit14",    "ListBox2", "CheckBox2", "ComboBox2", "CheckBox4", "Button7", "Button8",
+            "Button1",   "Button4",  "Button2"};
+        child<QLineEdit>(m_window, "NameEdit1")->setFocus();
         QStringList seen{QApplication::focusWidget()->objectName()};
         for (int step = 1; step < expected.size(); ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

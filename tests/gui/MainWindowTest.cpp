@@ -81,15 +81,20 @@ private slots:
         QVERIFY(child<QPushButton>(m_window, "Button1")->isEnabled());
     }
 
-    void menuHasItsThreeMenusWithTheirItems() {
+    void menuHasItsFourMenusWithTheirItems() {
         // What the menus show, without the marks of their Alt keys.
         const auto shown = [this](const char* name) {
             return child<QAction>(m_window, name)->iconText();
         };
-        QCOMPARE(child<QMenuBar>(m_window, "MainMenu1")->actions().size(), 3);
+        QCOMPARE(child<QMenuBar>(m_window, "MainMenu1")->actions().size(), 4);
         QCOMPARE(child<QMenu>(m_window, "Datei1")->menuAction()->iconText(), QString("Datei"));
         QCOMPARE(child<QMenu>(m_window, "Kampf1")->menuAction()->iconText(), QString("Kampf"));
+        QCOMPARE(child<QMenu>(m_window, "Kaempfer1")->menuAction()->iconText(), QString("Kämpfer"));
         QCOMPARE(child<QMenu>(m_window, "Hilfe1")->menuAction()->iconText(), QString("Hilfe"));
+        QCOMPARE(shown("Kaempfer2speichern1"), QString("Kämpfer 2 speichern …"));
+        QCOMPARE(child<QMenu>(m_window, "Kaempfer1laden1")->menuAction()->iconText(),
+                 QString("Kämpfer 1 laden"));
+        QCOMPARE(shown("Kaempferlistebearbeiten1"), QString("Kämpferliste bearbeiten …"));
         QCOMPARE(shown("NeuKampf1gegen11"), QString("Neu: Kampf 1 gegen 1"));
         QCOMPARE(shown("Kampfverlaufspeichern1"), QString("Kampfverlauf speichern …"));
         QCOMPARE(shown("Revanche1"), QString("Revanche"));
@@ -113,7 +118,8 @@ private slots:
             }
             return keys.size();
         };
-        QCOMPARE(keysOf(child<QMenuBar>(m_window, "MainMenu1")->actions()), 3);
+        QCOMPARE(keysOf(child<QMenuBar>(m_window, "MainMenu1")->actions()), 4);
+        QCOMPARE(keysOf(child<QMenu>(m_window, "Kaempfer1")->actions()), 7);
         QCOMPARE(keysOf(child<QMenu>(m_window, "Datei1")->actions()), 3);
         QCOMPARE(keysOf(child<QMenu>(m_window, "Kampf1")->actions()), 3);
         QCOMPARE(keysOf(child<QMenu>(m_window, "Hilfe1")->actions()), 4);

@@ -58,6 +58,10 @@ QWidget* AttackModeChoiceWindow::choiceFocus() const {
     return m_modes.at(checked >= 0 ? static_cast<std::size_t>(checked) : 0);
 }
 
+void AttackModeChoiceWindow::checkMode(int position) {
+    m_modes.at(static_cast<std::size_t>(position))->setChecked(true);
+}
+
 void AttackModeChoiceWindow::Button1Click() {
     m_executor.carryOut(confirmAttackMode(m_weapon, checkedMode(), m_target.strength(m_fighter),
                                           m_target.dexterity(m_fighter)));

@@ -27,6 +27,8 @@ public:
     engine::Fighter fighter() const { return m_fighter; }
     // 0-based position of the checked mode, if any.
     std::optional<int> checkedMode() const;
+    // Checks the mode at that position, as a click on its radio button does.
+    void checkMode(int position);
 
 protected:
     void Button1Click() override;
