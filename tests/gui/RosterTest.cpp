@@ -354,7 +354,7 @@ private slots:
         });
         triggerAction(save);
         QCOMPARE(questions,
-                 QStringList{"In der Kämpferliste gibt es schon „\u2068Ork\u2069“. Ersetzen?"});
+                 QStringList{"In der Kämpferliste gibt es schon „Ork“. Ersetzen?"});
         QCOMPARE(storedInFile(rosterPath()).front().values[0], QString());
         answer = true;
         triggerAction(save);

@@ -80,7 +80,7 @@ TEST(RosterFormat, RefusesAnyFileThatIsNotExactlyARoster) {
     large.append(QByteArray(roster::maximumFileSize, ' '));
     EXPECT_EQ(reasonOf(large), "Die Datei ist größer als 1 MiB.");
     EXPECT_EQ(reasonOf(QByteArray(good).replace("\"Ork\"", "\"Thorgrim\"")),
-              "Der Name „\u2068Thorgrim\u2069“ kommt zweimal vor.");
+              "Der Name „Thorgrim“ kommt zweimal vor.");
 }
 
 TEST(RosterFormat, RefusesAFighterWithAnUnknownMissingOrInvalidField) {

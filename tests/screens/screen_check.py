@@ -55,7 +55,9 @@ CASES = [
     Case("1366x768-10pt", 1366, 768, 10, 1, False, True),
     Case("2560x1440-scale2", 2560, 1440, None, 2, True, True),
     Case("1366x768-11pt", 1366, 768, 11, 1, False, True),
-    Case("1366x768-12pt", 1366, 768, 12, 1, False, True),
+    # The name row leaves the fighter panels a few pixels taller than this screen: the
+    # content scrolls down to the commands, while the results stay in sight after a round.
+    Case("1366x768-12pt", 1366, 768, 12, 1, False, False),
     Case("1920x1080-scale2", 1920, 1080, None, 2, True, False, False),
 ]
 
