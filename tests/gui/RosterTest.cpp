@@ -353,8 +353,7 @@ private slots:
             return answer;
         });
         triggerAction(save);
-        QCOMPARE(questions,
-                 QStringList{"In der Kämpferliste gibt es schon „Ork“. Ersetzen?"});
+        QCOMPARE(questions, QStringList{"In der Kämpferliste gibt es schon „Ork“. Ersetzen?"});
         QCOMPARE(storedInFile(rosterPath()).front().values[0], QString());
         answer = true;
         triggerAction(save);
