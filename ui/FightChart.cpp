@@ -73,6 +73,20 @@ void FightChart::placeFightPoints() {
     pointsChanged();
 }
 
+void FightChart::setFighterNames(const FighterNames& names) {
+    ChartLegendNames legendNames = numberedLegendNames();
+    for (const engine::Fighter fighter : engine::bothFighters) {
+        const std::size_t index = engine::indexOf(fighter);
+        if (names[index] != fighterText(fighter)) {
+            legendNames[index] = names[index];
+        }
+    }
+    if (legendNames != m_legendNames) {
+        m_legendNames = legendNames;
+        pointsChanged();
+    }
+}
+
 void FightChart::pointsChanged() {
     const QSize minimum = minimumSizeHint();
     if (minimum != m_minimumSize) {
@@ -83,7 +97,7 @@ void FightChart::pointsChanged() {
 }
 
 FightChartLayout FightChart::layout() const {
-    return layOutFightChart(m_points, size(), QFontMetricsF(font()));
+    return layOutFightChart(m_points, size(), QFontMetricsF(font()), m_legendNames);
 }
 
 QSize FightChart::sizeHint() const {
@@ -91,7 +105,7 @@ QSize FightChart::sizeHint() const {
 }
 
 QSize FightChart::minimumSizeHint() const {
-    return minimumFightChartSize(m_points, QFontMetricsF(font()));
+    return minimumFightChartSize(m_points, QFontMetricsF(font()), m_legendNames);
 }
 
 void FightChart::place(const Point& point) {

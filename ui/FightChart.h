@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FightChartLayout.h"
+#include "FighterTexts.h"
 
 #include <QColor>
 #include <QWidget>
@@ -27,6 +28,8 @@ public:
     // Shows the fight as it was before the latest point was added.
     void takeBackLastPoint();
     const std::vector<Point>& points() const { return m_points; }
+    // The legend names the fighters by these, by number while they have none of their own.
+    void setFighterNames(const FighterNames& names);
 
     // The colours of the current palette: the plot's background, and the lines of LP 1,
     // AP 1, LP 2 and AP 2 chosen to stand out from it.
@@ -60,6 +63,7 @@ private:
     std::size_t m_stride = 1;
     bool m_lastStandsIn = false;
     QSize m_minimumSize;
+    ChartLegendNames m_legendNames = numberedLegendNames();
 };
 
 } // namespace ui

@@ -9,11 +9,16 @@
 namespace ui {
 
 const std::array<ChartSeries, 4> chartSeries{{
-    {&ChartPoint::life1, true, "LP 1"},
-    {&ChartPoint::endurance1, false, "AP 1"},
-    {&ChartPoint::life2, true, "LP 2"},
-    {&ChartPoint::endurance2, false, "AP 2"},
+    {&ChartPoint::life1, true, "LP", 0},
+    {&ChartPoint::endurance1, false, "AP", 0},
+    {&ChartPoint::life2, true, "LP", 1},
+    {&ChartPoint::endurance2, false, "AP", 1},
 }};
+
+const ChartLegendNames& numberedLegendNames() {
+    static const ChartLegendNames names{QStringLiteral("1"), QStringLiteral("2")};
+    return names;
+}
 
 namespace {
 
@@ -96,14 +101,17 @@ std::vector<QString> notesOf(const Scale& scale) {
 }
 
 // Lays the legend out in rows from the top of its area at y 0; returns the number of rows.
-int layOutLegend(std::vector<ChartLegendEntry>& legend, const std::vector<QString>& notes,
-                 double width, const QFontMetricsF& metrics) {
+int layOutLegend(std::vector<ChartLegendEntry>& legend, const ChartLegendNames& names,
+                 const std::vector<QString>& notes, double width, const QFontMetricsF& metrics) {
     const double row = rowHeight(metrics);
     const double textHeight = std::ceil(metrics.height());
     double x = margin;
     int rows = 1;
-    const auto place = [&](std::size_t series, const QString& text) {
+    const auto place = [&](std::size_t series, const QString& fullText) {
         const bool sampled = series != ChartLegendEntry::note;
+        // A long name is shortened to the chart's width rather than cut off at its edge.
+        const double room = width - 2 * margin - (sampled ? sampleLength + sampleGap : 0) - 2;
+        const QString text = metrics.elidedText(fullText, Qt::ElideRight, std::max(0.0, room));
         const double textWidth = std::ceil(metrics.horizontalAdvance(text)) + 2;
         const double entryWidth = (sampled ? sampleLength + sampleGap : 0) + textWidth;
         if (x > margin && x + entryWidth > width - margin) {
@@ -122,7 +130,8 @@ int layOutLegend(std::vector<ChartLegendEntry>& legend, const std::vector<QStrin
         legend.push_back(entry);
     };
     for (std::size_t i = 0; i < chartSeries.size(); ++i) {
-        place(i, QString::fromLatin1(chartSeries[i].legend));
+        place(i, QStringLiteral("%1 %2").arg(QString::fromLatin1(chartSeries[i].valueName),
+                                             names[chartSeries[i].fighter]));
     }
     for (const QString& note : notes) {
         place(ChartLegendEntry::note, note);
@@ -204,7 +213,8 @@ namespace {
 
 // With markBeside, the losing mark's label goes right of the plot rather than into it.
 FightChartLayout layOut(const std::vector<ChartPoint>& points, QSize size,
-                        const QFontMetricsF& metrics, bool markBeside) {
+                        const QFontMetricsF& metrics, const ChartLegendNames& names,
+                        bool markBeside) {
     FightChartLayout layout;
     Scale scale = scaleOf(points);
     const double lineHeight = std::ceil(metrics.height());
@@ -212,7 +222,7 @@ FightChartLayout layOut(const std::vector<ChartPoint>& points, QSize size,
 
     // Raising the scale for its labels can only take a note away, so the legend's rows
     // for the notes before leave room for those after.
-    const int rows = layOutLegend(layout.legend, notesOf(scale), width, metrics);
+    const int rows = layOutLegend(layout.legend, names, notesOf(scale), width, metrics);
     const double legendTop = size.height() - rows * rowHeight(metrics);
 
     // The top label reaches half a line above the plot, the bottom one half a line into
@@ -226,7 +236,7 @@ FightChartLayout layOut(const std::vector<ChartPoint>& points, QSize size,
     layout.lifeLow = static_cast<double>(scale.lifeLow);
     layout.lifeHigh = static_cast<double>(scale.lifeHigh);
     layout.legend.clear();
-    layOutLegend(layout.legend, notesOf(scale), width, metrics);
+    layOutLegend(layout.legend, names, notesOf(scale), width, metrics);
     for (ChartLegendEntry& entry : layout.legend) {
         entry.sample.translate(0, legendTop);
         entry.label.rect.translate(0, legendTop);
@@ -339,13 +349,14 @@ FightChartLayout layOut(const std::vector<ChartPoint>& points, QSize size,
 } // namespace
 
 FightChartLayout layOutFightChart(const std::vector<ChartPoint>& points, QSize size,
-                                  const QFontMetricsF& metrics) {
+                                  const QFontMetricsF& metrics, const ChartLegendNames& names) {
     // Inside the plot where a place is clear of every line, else beside it.
-    FightChartLayout layout = layOut(points, size, metrics, false);
-    return layout.losingLabel.text.isEmpty() ? layOut(points, size, metrics, true) : layout;
+    FightChartLayout layout = layOut(points, size, metrics, names, false);
+    return layout.losingLabel.text.isEmpty() ? layOut(points, size, metrics, names, true) : layout;
 }
 
-QSize minimumFightChartSize(const std::vector<ChartPoint>& points, const QFontMetricsF& metrics) {
+QSize minimumFightChartSize(const std::vector<ChartPoint>& points, const QFontMetricsF& metrics,
+                            const ChartLegendNames& names) {
     const std::vector<QString> notes = notesOf(scaleOf(points));
     double widest = metrics.horizontalAdvance(QStringLiteral("3 LP: verloren")) + 80;
     for (const QString& note : notes) {
@@ -353,7 +364,7 @@ QSize minimumFightChartSize(const std::vector<ChartPoint>& points, const QFontMe
     }
     const int width = std::max(minimumWidth, static_cast<int>(std::ceil(widest)));
     std::vector<ChartLegendEntry> legend;
-    const int rows = layOutLegend(legend, notes, width, metrics);
+    const int rows = layOutLegend(legend, names, notes, width, metrics);
     const double lineHeight = std::ceil(metrics.height());
     const double height = std::ceil(lineHeight / 2) + 1 + 3 * lineHeight + tickLength + lineHeight +
                           2 + rows * rowHeight(metrics) + 1;

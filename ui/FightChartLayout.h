@@ -26,8 +26,13 @@ struct ChartPoint {
 struct ChartSeries {
     std::int32_t ChartPoint::*value;
     bool life;
-    const char* legend;
+    const char* valueName; // "LP", "AP"
+    std::size_t fighter;   // index into ChartLegendNames
 };
+
+// How the legend names each fighter after the value: "1" and "2" until names are typed.
+using ChartLegendNames = std::array<QString, 2>;
+const ChartLegendNames& numberedLegendNames();
 
 // LP 1, AP 1, LP 2, AP 2.
 extern const std::array<ChartSeries, 4> chartSeries;
@@ -74,10 +79,12 @@ struct FightChartLayout {
 };
 
 FightChartLayout layOutFightChart(const std::vector<ChartPoint>& points, QSize size,
-                                  const QFontMetricsF& metrics);
+                                  const QFontMetricsF& metrics,
+                                  const ChartLegendNames& names = numberedLegendNames());
 
 // The smallest size in which the value axis gets four labels clear of each other and the
 // legend with the notes these points need fits.
-QSize minimumFightChartSize(const std::vector<ChartPoint>& points, const QFontMetricsF& metrics);
+QSize minimumFightChartSize(const std::vector<ChartPoint>& points, const QFontMetricsF& metrics,
+                            const ChartLegendNames& names = numberedLegendNames());
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "FightController.h"
 
 #include "EventPanel.h"
+#include "FightChart.h"
 #include "FightCommands.h"
 #include "FightLog.h"
 #include "FightLogText.h"
@@ -132,6 +133,11 @@ void FightController::connectFighterInputs(Fighter fighter) {
     }
     connect(panel.alternativeArmour, &QCheckBox::toggled, this,
             [this, fighter] { toolkit::guarded([&] { AlternativeArmourClick(fighter); }); });
+    // The round reads the check box itself.
+    connect(panel.fireSensitive, &QCheckBox::toggled, &m_forecastView,
+            &ForecastView::scheduleUpdate);
+    connect(panel.nameEdit, &QLineEdit::textChanged, this,
+            [this, fighter] { toolkit::guarded([&] { NameChange(fighter); }); });
 }
 
 void FightController::FormCreate() {
@@ -142,6 +148,7 @@ FightSetup FightController::fightSetup() const {
     FightSetup setup;
     for (const Fighter fighter : engine::bothFighters) {
         FighterSetup& own = setup[engine::indexOf(fighter)];
+        own.name = m_form.panel(fighter).displayName();
         for (std::size_t row = 0; row < valueRowCount; ++row) {
             own.values[row] = m_form.eventPanel().value(fighter, valueRows[row].shownIn)->text();
         }
@@ -153,13 +160,15 @@ FightSetup FightController::fightSetup() const {
     return setup;
 }
 
-QString FightController::failedRoundText(const std::exception& error) const {
+QString FightController::failedRoundText(const std::exception& error,
+                                         const FightSetup& setup) const {
     if (const auto* failed = dynamic_cast<const engine::PanelConversionError*>(&error)) {
         const QLabel* failedLabel = m_form.panelLabel(failed->label);
         for (const Fighter fighter : engine::bothFighters) {
             for (std::size_t row = 0; row < valueRowCount; ++row) {
                 if (failedLabel == m_form.eventPanel().value(fighter, valueRows[row].shownIn)) {
-                    return failedValueText(fighter, row, failedLabel->text());
+                    return failedValueText(setup[engine::indexOf(fighter)].name, row,
+                                           failedLabel->text());
                 }
             }
         }
@@ -180,13 +189,13 @@ void FightController::Button1Click() {
     } catch (const std::exception& error) {
         m_roundHistory.finishRound(m_state, m_roundWindow);
         // Logged here, reported by the error box like any error that leaves a handler.
-        m_form.fightLog().addFailedRound(m_state.roundNumber, setup, failedRoundText(error));
+        m_form.fightLog().addFailedRound(m_state.roundNumber, setup, failedRoundText(error, setup));
         throw;
     }
     // The log and the chart show the deciding round before any "Kampfende" box.
     m_form.fightLog().addRound(report, setup);
     // A screen reader hears the round as the log tells it.
-    m_form.roundAnnouncement().announce(roundEntry(report));
+    m_form.roundAnnouncement().announce(roundEntry(report, namesIn(setup)));
     engine::announceEndOfFight(report, m_roundWindow);
 }
 
@@ -203,6 +212,7 @@ void FightController::Ende1Click() {
 }
 
 void FightController::NeuKampf1gegen11Click() {
+    m_forecastView.scheduleUpdate();
     engine::resetCombatState(m_state);
     m_form.roundButton()->setEnabled(true);
     resetFightDisplay(m_form);
@@ -252,7 +262,10 @@ void FightController::Kampfauswuerfeln1Click() {
 }
 
 void FightController::Kampfverlaufspeichern1Click() {
-    saveFightLog(m_form.fightLog(), &m_form);
+    saveFightLog(m_form.fightLog(),
+                 {m_form.panel(Fighter::First).nameEdit->text(),
+                  m_form.panel(Fighter::Second).nameEdit->text()},
+                 &m_form);
 }
 
 void FightController::RegelnundBedienung1Click() {
@@ -279,6 +292,7 @@ void FightController::Copyright3Click() {
 }
 
 void FightController::EditChange(std::size_t rowIndex, Fighter fighter) {
+    m_forecastView.scheduleUpdate();
     // Each input reports its own errors; none escapes to the event loop.
     try {
         const ValueRow& row = valueRows.at(rowIndex);
@@ -312,6 +326,7 @@ void FightController::UnfamiliarButtonClick(Fighter fighter) {
 }
 
 void FightController::ArmourBoxChange(Fighter fighter, QComboBox* box) {
+    m_forecastView.scheduleUpdate();
     // An edited text part that names no entry means no entry is selected.
     const int selected = toolkit::dropEntryUnlessTextNamesIt(*box);
     std::int32_t& armour = m_state.fighter(fighter).armour;
@@ -333,6 +348,12 @@ void FightController::markArmourNotApplied(Fighter fighter) {
             weapons::chooseArmour(box->currentIndex(), box->count(), armour).armour == armour;
         toolkit::markNotApplied(*box, held ? QString() : armourNotAppliedNote());
     }
+}
+
+void FightController::NameChange(Fighter fighter) {
+    m_forecastView.scheduleUpdate();
+    m_form.fightLog().chart()->setFighterNames(m_form.fighterNames());
+    m_choiceWindows.setFighterName(fighter, m_form.panel(fighter).displayName());
 }
 
 void FightController::AlternativeArmourClick(Fighter fighter) {

@@ -65,6 +65,8 @@ public:
     void ArmourBoxChange(engine::Fighter fighter, QComboBox* box);
     // CheckBox1Click / CheckBox2Click.
     void AlternativeArmourClick(engine::Fighter fighter);
+    // NameEdit1Change / NameEdit2Change: the texts that name the fighter follow.
+    void NameChange(engine::Fighter fighter);
 
 private:
     void forgetRounds();
@@ -74,7 +76,7 @@ private:
     void connectFighterInputs(engine::Fighter fighter);
     // What both fighters bring into the next round, for the log.
     FightSetup fightSetup() const;
-    QString failedRoundText(const std::exception& error) const;
+    QString failedRoundText(const std::exception& error, const FightSetup& setup) const;
 
     TForm1& m_form;
     engine::CombatState m_state;

@@ -227,8 +227,8 @@ void FightLog::openFight(const FightSetup& setup) {
 void FightLog::logChanges(const FightSetup& setup) {
     for (const engine::Fighter fighter : engine::bothFighters) {
         const std::size_t index = engine::indexOf(fighter);
-        if (const auto line = changeLine(fighter, m_expectedSetup[index], setup[index])) {
-            append(*line);
+        for (const QString& line : changeLines(m_expectedSetup[index], setup[index])) {
+            append(line);
         }
     }
     m_expectedSetup = setup;
@@ -249,7 +249,7 @@ void FightLog::addRound(const engine::RoundReport& report, const FightSetup& set
     startRoundEntry();
     logChanges(setup);
     append(QString());
-    for (const QString& line : roundEntry(report)) {
+    for (const QString& line : roundEntry(report, namesIn(setup))) {
         append(line);
     }
     m_tally.add(report);
@@ -279,7 +279,7 @@ void FightLog::addRound(const engine::RoundReport& report, const FightSetup& set
     ++m_loggedRounds.back().chartPoints;
 
     if (report.hasLost[0] || report.hasLost[1]) {
-        for (const QString& line : fightEndEntry(report, m_tally)) {
+        for (const QString& line : fightEndEntry(report, m_tally, namesIn(setup))) {
             append(line);
         }
         // The end-of-fight boxes follow at once; what led to them is to be seen behind them.

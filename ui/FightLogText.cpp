@@ -84,41 +84,42 @@ QString outcomeText(AttackOutcome outcome) {
     return QStringLiteral("Treffer");
 }
 
-QString attackLine(const engine::RoundReport& report, Fighter attacker) {
+QString attackLine(const engine::RoundReport& report, const FighterNames& names, Fighter attacker) {
     const Fighter defender = engine::opponentOf(attacker);
+    const QString& defenderName = nameOf(names, defender);
     const engine::FighterState& from = report.fighters[engine::indexOf(attacker)];
     const engine::FighterState& to = report.fighters[engine::indexOf(defender)];
     const engine::AttackReport& attack = report.attackBy[engine::indexOf(attacker)];
     QString line = QStringLiteral("%1 greift %2 an: Angriff %3 gegen Abwehr %4, %5")
-                       .arg(fighterText(attacker), fighterText(defender),
+                       .arg(nameOf(names, attacker), defenderName,
                             sumText(from.attackRoll, from.attackSkill, from.attackTotal),
                             sumText(to.defenceRoll, to.defenceSkill, to.defenceTotal),
                             outcomeText(attack.outcome));
     if (attack.outcome == AttackOutcome::Missed) {
-        return line + QStringLiteral(". %1 verliert nichts.").arg(fighterText(defender));
+        return line + QStringLiteral(". %1 verliert nichts.").arg(defenderName);
     }
     if (!attack.takesEffect) {
         return line + QStringLiteral(", aber ohne Wirkung (keine Waffe gewählt). %1 verliert "
                                      "nichts.")
-                          .arg(fighterText(defender));
+                          .arg(defenderName);
     }
     return line + QStringLiteral(". Schaden %1, Rüstung %2: %3 verliert %4 AP und %5 LP.")
                       .arg(from.damageRoll)
                       .arg(to.armour)
-                      .arg(fighterText(defender))
+                      .arg(defenderName)
                       .arg(attack.enduranceLost)
                       .arg(attack.lifeLost);
 }
 
-QString tallyLine(const engine::FightTally& tally, Fighter attacker) {
+QString tallyLine(const engine::FightTally& tally, const FighterNames& names, Fighter attacker) {
     const engine::AttackTally& by = tally.attacksBy[engine::indexOf(attacker)];
     return QStringLiteral("%1: %2 Treffer, %3 abgewehrt, %4 verfehlt; %5 verlor dadurch %6 LP "
                           "und %7 AP.")
-        .arg(fighterText(attacker))
+        .arg(nameOf(names, attacker))
         .arg(by.hits)
         .arg(by.defended)
         .arg(by.missed)
-        .arg(fighterText(engine::opponentOf(attacker)))
+        .arg(nameOf(names, engine::opponentOf(attacker)))
         .arg(by.lifeDealt)
         .arg(by.enduranceDealt);
 }
@@ -134,21 +135,28 @@ QString rematchHeading(int fightNumber) {
 }
 
 QString setupLine(Fighter fighter, const FighterSetup& setup) {
+    // A name is told once beside the panel it was typed in.
+    const QString name = setup.name == fighterText(fighter)
+                             ? setup.name
+                             : QStringLiteral("%1 (%2)").arg(setup.name, fighterText(fighter));
     QStringList values;
     for (std::size_t row = 0; row < setup.values.size(); ++row) {
         values << valueText(row, setup.values[row]);
     }
-    QString line = QStringLiteral("%1: %2; %3; %4")
-                       .arg(fighterText(fighter), values.join(QStringLiteral(", ")),
-                            weaponText(setup), armourText(setup));
+    QString line =
+        QStringLiteral("%1: %2; %3; %4")
+            .arg(name, values.join(QStringLiteral(", ")), weaponText(setup), armourText(setup));
     if (setup.fireSensitive) {
         line += QStringLiteral("; ") + fireText(true);
     }
     return line + QLatin1Char('.');
 }
 
-std::optional<QString> changeLine(Fighter fighter, const FighterSetup& before,
-                                  const FighterSetup& now) {
+QStringList changeLines(const FighterSetup& before, const FighterSetup& now) {
+    QStringList lines;
+    if (now.name != before.name) {
+        lines << QStringLiteral("%1 heißt jetzt %2.").arg(before.name, now.name);
+    }
     QStringList parts;
     QStringList values;
     for (std::size_t row = 0; row < now.values.size(); ++row) {
@@ -168,51 +176,50 @@ std::optional<QString> changeLine(Fighter fighter, const FighterSetup& before,
     if (now.fireSensitive != before.fireSensitive) {
         parts << fireText(now.fireSensitive);
     }
-    if (parts.isEmpty()) {
-        return std::nullopt;
+    if (!parts.isEmpty()) {
+        lines << QStringLiteral("%1 geändert: %2.").arg(now.name, parts.join(QStringLiteral("; ")));
     }
-    return QStringLiteral("%1 geändert: %2.")
-        .arg(fighterText(fighter), parts.join(QStringLiteral("; ")));
+    return lines;
 }
 
-QStringList roundEntry(const engine::RoundReport& report) {
+QStringList roundEntry(const engine::RoundReport& report, const FighterNames& names) {
     const engine::FighterState& f1 = report.fighters[0];
     const engine::FighterState& f2 = report.fighters[1];
-    return {QStringLiteral("Runde %1").arg(report.roundNumber), attackLine(report, Fighter::First),
-            attackLine(report, Fighter::Second),
+    return {QStringLiteral("Runde %1").arg(report.roundNumber),
+            attackLine(report, names, Fighter::First), attackLine(report, names, Fighter::Second),
             QStringLiteral("Danach hat %1 %2 LP und %3 AP, %4 %5 LP und %6 AP.")
-                .arg(fighterText(Fighter::First))
+                .arg(nameOf(names, Fighter::First))
                 .arg(f1.lifePoints)
                 .arg(f1.endurancePoints)
-                .arg(fighterText(Fighter::Second))
+                .arg(nameOf(names, Fighter::Second))
                 .arg(f2.lifePoints)
                 .arg(f2.endurancePoints)};
 }
 
-QStringList fightEndEntry(const engine::RoundReport& report, const engine::FightTally& tally) {
+QStringList fightEndEntry(const engine::RoundReport& report, const engine::FightTally& tally,
+                          const FighterNames& names) {
     QStringList lines;
     for (const Fighter fighter : engine::bothFighters) {
         if (report.hasLost[engine::indexOf(fighter)]) {
-            lines << QStringLiteral("Kampfende: %1 hat verloren.").arg(fighterText(fighter));
+            lines << QStringLiteral("Kampfende: %1 hat verloren.").arg(nameOf(names, fighter));
         }
     }
     lines << (tally.rounds == 1 ? QStringLiteral("Bilanz nach 1 Runde:")
                                 : QStringLiteral("Bilanz nach %1 Runden:").arg(tally.rounds));
     for (const Fighter fighter : engine::bothFighters) {
-        lines << tallyLine(tally, fighter);
+        lines << tallyLine(tally, names, fighter);
     }
     return lines;
 }
 
-QString fighterValueName(Fighter fighter, std::size_t row) {
-    return QStringLiteral("%1, %2").arg(fighterText(fighter),
-                                        QString::fromLatin1(valueNames.at(row)));
+QString fighterValueName(const QString& name, std::size_t row) {
+    return QStringLiteral("%1, %2").arg(name, QString::fromLatin1(valueNames.at(row)));
 }
 
-QString failedValueText(Fighter fighter, std::size_t row, const QString& text) {
+QString failedValueText(const QString& name, std::size_t row, const QString& text) {
     // The conversion message isolates the typed text itself.
     const toolkit::ConversionError error(toolkit::toStdString(oneLine(text)));
-    return QStringLiteral("%1: %2").arg(fighterValueName(fighter, row),
+    return QStringLiteral("%1: %2").arg(fighterValueName(name, row),
                                         toolkit::errorBoxText(toolkit::toQString(error.message())));
 }
 

@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <optional>
 
 namespace ui {
 
@@ -15,16 +14,19 @@ namespace ui {
 // fighters brought into it. Short enough to be read out to the players.
 QString fightHeading(int fightNumber);
 QString rematchHeading(int fightNumber);
+// A fighter's line is headed by the name its setup gives it, with the panel's own name
+// beside a typed one.
 QString setupLine(engine::Fighter fighter, const FighterSetup& setup);
-// None when nothing the fighter brings into the round has changed.
-std::optional<QString> changeLine(engine::Fighter fighter, const FighterSetup& before,
-                                  const FighterSetup& now);
-QStringList roundEntry(const engine::RoundReport& report);
-QStringList fightEndEntry(const engine::RoundReport& report, const engine::FightTally& tally);
-// "Kämpfer 1, LP": how the log names a value row of a fighter.
-QString fighterValueName(engine::Fighter fighter, std::size_t row);
+// A new name first, then what else the fighter brings into the round; empty when nothing
+// has changed.
+QStringList changeLines(const FighterSetup& before, const FighterSetup& now);
+QStringList roundEntry(const engine::RoundReport& report, const FighterNames& names);
+QStringList fightEndEntry(const engine::RoundReport& report, const engine::FightTally& tally,
+                          const FighterNames& names);
+// "Kämpfer 1, LP": how the log names a value row of the fighter of that name.
+QString fighterValueName(const QString& name, std::size_t row);
 // "Kämpfer 1, LP: 'zwölf' ist kein gültiger Integerwert." for a value row's label text.
-QString failedValueText(engine::Fighter fighter, std::size_t row, const QString& text);
+QString failedValueText(const QString& name, std::size_t row, const QString& text);
 QString failedRoundLine(int roundNumber, const QString& failure);
 QString takenBackRoundLine(int roundNumber);
 // The log's one line for the rounds first to last taken back in a row; furthest when no

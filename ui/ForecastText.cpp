@@ -52,16 +52,18 @@ QString prefixed(const QString& text) {
 }
 
 struct TextOf {
+    const FighterNames& names;
+
     QString operator()(const engine::ForecastFigures& figures) const {
-        return prefixed(QStringLiteral("Kämpfer 1 gewinnt %1, Kämpfer 2 %2, beide fallen %3, im "
-                                       "Mittel %4 Runden")
-                            .arg(percent(figures.fighter1Wins), percent(figures.fighter2Wins),
+        return prefixed(QStringLiteral("%1 gewinnt %2, %3 %4, beide fallen %5, im Mittel %6 Runden")
+                            .arg(nameOf(names, Fighter::First), percent(figures.fighter1Wins),
+                                 nameOf(names, Fighter::Second), percent(figures.fighter2Wins),
                                  percent(figures.bothFall), oneDecimal(figures.expectedRounds)));
     }
     QString operator()(const engine::UnreadableValue& unreadable) const {
         if (const auto value = valueReadFrom(unreadable.label)) {
             // The typed text itself is left out: it may be of any length.
-            return prefixed(fighterValueName(value->fighter, value->row) +
+            return prefixed(fighterValueName(nameOf(names, value->fighter), value->row) +
                             QStringLiteral(" ist keine Zahl"));
         }
         return prefixed(toolkit::errorBoxText(toolkit::toQString(unreadable.message)));
@@ -76,8 +78,8 @@ struct TextOf {
 
 } // namespace
 
-QString forecastText(const engine::FightForecast& forecast) {
-    return std::visit(TextOf{}, forecast);
+QString forecastText(const engine::FightForecast& forecast, const FighterNames& names) {
+    return std::visit(TextOf{names}, forecast);
 }
 
 QString decidedFightText() {

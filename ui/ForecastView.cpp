@@ -1,23 +1,15 @@
 #include "ForecastView.h"
 
-#include "FighterPanel.h"
 #include "ForecastText.h"
 #include "TForm1.h"
 #include "engine/FightForecast.h"
 #include "toolkit/Announcement.h"
 #include "toolkit/Guarded.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace ui {
-
-using engine::Fighter;
 
 ForecastLabel::ForecastLabel(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("Prognose"));
@@ -56,37 +48,11 @@ ForecastView::ForecastView(TForm1& form, const engine::CombatState& state,
     m_pending.setSingleShot(true);
     m_pending.setInterval(0);
     connect(&m_pending, &QTimer::timeout, this, [this] { toolkit::guarded([this] { update(); }); });
-    for (const Fighter fighter : engine::bothFighters) {
-        watchInputs(fighter);
-    }
-    // A round changes the values it reads next time; a new fight the record.
-    connect(form.roundButton(), &QPushButton::clicked, this, &ForecastView::scheduleUpdate);
-    connect(form.newFightItem(), &QAction::triggered, this, &ForecastView::scheduleUpdate);
-    // The round button is disabled when a fighter has lost, and enabled for the next fight.
-    form.roundButton()->installEventFilter(this);
     update();
 }
 
-void ForecastView::watchInputs(Fighter fighter) {
-    FighterPanel& panel = m_form.panel(fighter);
-    for (QLineEdit* edit : panel.edits) {
-        connect(edit, &QLineEdit::textChanged, this, &ForecastView::scheduleUpdate);
-    }
-    for (QComboBox* box : {panel.armourClassBox, panel.protectionBox}) {
-        connect(box, &QComboBox::currentIndexChanged, this, &ForecastView::scheduleUpdate);
-        connect(box, &QComboBox::editTextChanged, this, &ForecastView::scheduleUpdate);
-    }
-    connect(panel.fireSensitive, &QCheckBox::toggled, this, &ForecastView::scheduleUpdate);
-}
-
-bool ForecastView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::EnabledChange) {
-        scheduleUpdate();
-    }
-    return QObject::eventFilter(watched, event);
-}
-
 void ForecastView::scheduleUpdate() {
+    ++m_requestCount;
     if (!m_pending.isActive()) {
         m_pending.start();
     }
@@ -96,7 +62,7 @@ QString ForecastView::currentText() const {
     if (!m_form.roundButton()->isEnabled()) {
         return decidedFightText();
     }
-    return forecastText(engine::forecastFight(m_state, m_window));
+    return forecastText(engine::forecastFight(m_state, m_window), m_form.fighterNames());
 }
 
 void ForecastView::update() {

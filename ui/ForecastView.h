@@ -31,28 +31,25 @@ private:
     int reservedHeight() const;
 };
 
-// Keeps the forecast label up to date. It watches the controls whose values the next
-// round reads, and after any change computes the forecast once the event loop is free
-// again, so that a burst of changes costs one forecast and typing stays instant. A screen
-// reader is told each new forecast.
+// Keeps the forecast label up to date. The fight controller, whose handlers change
+// everything the next round reads, asks for an update after each; the forecast is computed
+// once the event loop is free again, so that a burst of changes costs one forecast and
+// typing stays instant. A screen reader is told each new forecast.
 class ForecastView : public QObject {
     Q_OBJECT
 public:
     // form, state and window must outlive the view.
     ForecastView(TForm1& form, const engine::CombatState& state, const engine::RoundWindow& window);
 
-    // For changes the view cannot see itself, such as a weapon choice.
     void scheduleUpdate();
     // The forecast now, in the label.
     void update();
 
+    // How often an update was asked for, and how often one was computed.
+    int requestCount() const { return m_requestCount; }
     int updateCount() const { return m_updateCount; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void watchInputs(engine::Fighter fighter);
     QString currentText() const;
 
     TForm1& m_form;
@@ -60,6 +57,7 @@ private:
     const engine::RoundWindow& m_window;
     toolkit::Announcement* m_announcement;
     QTimer m_pending;
+    int m_requestCount = 0;
     int m_updateCount = 0;
 };
 

@@ -44,13 +44,29 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& con
     return std::nullopt;
 }
 
-QString suggestedPath() {
+// A typed name as part of a file name: what no common file system takes, and the
+// invisible controls, become "_".
+QString fileNamePart(const QString& name) {
+    QString part = name.trimmed();
+    for (QChar& c : part) {
+        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.category() == QChar::Other_Control ||
+            c.category() == QChar::Other_Format) {
+            c = QLatin1Char('_');
+        }
+    }
+    // A leading dot would hide the file.
+    while (part.startsWith(QLatin1Char('.'))) {
+        part.remove(0, 1);
+    }
+    return part;
+}
+
+QString suggestedPath(const FighterNames& names) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::homePath();
     }
-    return QDir(folder).filePath(
-        QStringLiteral("Kampfverlauf-%1.txt").arg(QDate::currentDate().toString(Qt::ISODate)));
+    return QDir(folder).filePath(proposedLogFileName(names, QDate::currentDate()));
 }
 
 // A chosen path inside a sentence, isolated where its characters could reorder it.
@@ -60,9 +76,23 @@ QString shownPath(const QString& path) {
 
 } // namespace
 
-void saveFightLog(FightLog& log, QMainWindow* window) {
-    const QString path = toolkit::chooseFileToSave(window, QStringLiteral("Kampfverlauf speichern"),
-                                                   suggestedPath(), QStringLiteral("Text (*.txt)"));
+QString proposedLogFileName(const FighterNames& typedNames, QDate date) {
+    const QString day = date.toString(Qt::ISODate);
+    if (typedNames[0].trimmed().isEmpty() && typedNames[1].trimmed().isEmpty()) {
+        return QStringLiteral("Kampfverlauf-%1.txt").arg(day);
+    }
+    QStringList names;
+    for (const engine::Fighter fighter : engine::bothFighters) {
+        const QString& typed = nameOf(typedNames, fighter);
+        names << fileNamePart(typed.trimmed().isEmpty() ? fighterText(fighter) : typed);
+    }
+    return QStringLiteral("Kampfverlauf-%1-gegen-%2-%3.txt").arg(names[0], names[1], day);
+}
+
+void saveFightLog(FightLog& log, const FighterNames& typedNames, QMainWindow* window) {
+    const QString path =
+        toolkit::chooseFileToSave(window, QStringLiteral("Kampfverlauf speichern"),
+                                  suggestedPath(typedNames), QStringLiteral("Text (*.txt)"));
     if (path.isEmpty()) {
         return;
     }

@@ -173,4 +173,8 @@ FighterPanel& TForm1::panel(Fighter fighter) const {
     return *m_panels[engine::indexOf(fighter)];
 }
 
+FighterNames TForm1::fighterNames() const {
+    return {panel(Fighter::First).displayName(), panel(Fighter::Second).displayName()};
+}
+
 } // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FighterTexts.h"
 #include "PanelLabels.h"
 #include "engine/Fighter.h"
 #include "roster/RosterMenuItems.h"
@@ -31,6 +32,8 @@ public:
     ~TForm1() override;
 
     FighterPanel& panel(engine::Fighter fighter) const;
+    // What the texts call the fighters now: their typed names, "Kämpfer 1" without.
+    FighterNames fighterNames() const;
     EventPanel& eventPanel() const { return *m_eventPanel; }
     FightLog& fightLog() const { return *m_fightLog; }
     // Tells a screen reader the result of each round.

@@ -96,6 +96,41 @@ private slots:
         QApplication::processEvents();
         QCOMPARE(m_windows->fightController().forecastView().updateCount(), before + 1);
     }
+
+    void eachCommandAsksForOneForecast() {
+        BoxRecorder boxes;
+        setUpReferenceFight();
+        const ui::ForecastView& view = m_windows->fightController().forecastView();
+        // A new fight resets the fields, and each field that changes asks on its own; those
+        // requests still make one forecast.
+        const auto asksOnce = [&](const char* what, const std::function<void()>& command,
+                                  bool fieldsAskToo = false) {
+            QApplication::processEvents();
+            const int requests = view.requestCount();
+            const int updates = view.updateCount();
+            command();
+            QApplication::processEvents();
+            const bool requestsAsExpected =
+                fieldsAskToo ? view.requestCount() > requests : view.requestCount() == requests + 1;
+            QVERIFY2(requestsAsExpected && view.updateCount() == updates + 1,
+                     qPrintable(QString("%1: %2 requests, %3 updates")
+                                    .arg(what)
+                                    .arg(view.requestCount() - requests)
+                                    .arg(view.updateCount() - updates)));
+        };
+        asksOnce("round", [&] { click("Button1"); });
+        asksOnce("take back", [&] { guitest::triggerAction(m_window, "Rundezuruecknehmen1"); });
+        asksOnce("rematch", [&] { guitest::triggerAction(m_window, "Revanche1"); });
+        asksOnce(
+            "new fight", [&] { m_window->newFightItem()->trigger(); }, true);
+        asksOnce("fire", [&] { child<QCheckBox>(m_window, "CheckBox3")->click(); });
+        asksOnce("name", [&] { guitest::typeInto(child<QLineEdit>(m_window, "NameEdit1"), "T"); });
+        // The deciding round also disables the round button.
+        for (int round = 0; round < 200 && !boxes.boxes().size(); ++round) {
+            asksOnce("round", [&] { click("Button1"); });
+        }
+        QVERIFY(!boxes.boxes().empty());
+    }
 };
 
 QTEST_MAIN(ForecastTest)

@@ -26,7 +26,9 @@
 using engine::Fighter;
 using guitest::BoxRecorder;
 using guitest::child;
+using guitest::clickRow;
 using guitest::triggerAction;
+using guitest::typeInto;
 using roster::StoredArmour;
 using roster::StoredFighter;
 using roster::StoredWeapon;
@@ -59,27 +61,6 @@ std::vector<StoredFighter> fighters() {
         storedFighter("Anderthalbhänder", {"15", "15", "10", "10", "31", "21", "0"},
                       {Source::WeaponList, 15, 1}, {{}, {}, false, Box::None}, false),
     };
-}
-
-void typeInto(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    if (text.isEmpty()) {
-        QTest::keyClick(edit, Qt::Key_Delete);
-    }
-    // Key clicks know only ASCII; other text comes as a paste does.
-    for (const QChar character : text) {
-        if (character.unicode() < 128) {
-            QTest::keyClick(edit, character.toLatin1());
-        } else {
-            edit->insert(character);
-        }
-    }
-}
-
-void clickRow(QListWidget* list, int row) {
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
 }
 
 void clickBox(QAbstractButton* button) {

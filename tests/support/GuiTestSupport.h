@@ -93,8 +93,14 @@ inline void typeInto(QLineEdit* edit, const QString& text) {
     edit->selectAll();
     if (text.isEmpty()) {
         QTest::keyClick(edit, Qt::Key_Delete);
-    } else {
-        QTest::keyClicks(edit, text);
+    }
+    // Key clicks know only ASCII; other characters come as an input method gives them.
+    for (const QChar character : text) {
+        if (character.unicode() < 128) {
+            QTest::keyClick(edit, character.toLatin1());
+        } else {
+            edit->insert(character);
+        }
     }
 }
 

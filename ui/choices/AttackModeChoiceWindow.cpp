@@ -16,7 +16,7 @@ AttackModeChoiceWindow::AttackModeChoiceWindow(QWidget* mainWindow, AttackModeWe
                                                const ChoiceExecutor& executor)
     : ChoiceWindow(mainWindow, attackModeWindow(weapon, fighter),
                    attackModeWeaponData(weapon).windowTitle, attackModeQuestion, fighter),
-      m_weapon(weapon), m_fighter(fighter), m_target(target), m_executor(executor) {
+      m_weapon(weapon), m_target(target), m_executor(executor) {
     int number = 1;
     for (const AttackModeOption& mode : attackModeWeaponData(weapon).modes) {
         auto* radio = new QRadioButton(toolkit::toQString(captionFor(mode, fighter)), this);
@@ -63,8 +63,8 @@ void AttackModeChoiceWindow::checkMode(int position) {
 }
 
 void AttackModeChoiceWindow::Button1Click() {
-    m_executor.carryOut(confirmAttackMode(m_weapon, checkedMode(), m_target.strength(m_fighter),
-                                          m_target.dexterity(m_fighter)));
+    m_executor.carryOut(confirmAttackMode(m_weapon, checkedMode(), m_target.strength(fighter()),
+                                          m_target.dexterity(fighter())));
 }
 
 } // namespace weapons

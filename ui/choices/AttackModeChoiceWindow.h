@@ -24,7 +24,6 @@ public:
                            WeaponTarget& target, const ChoiceExecutor& executor);
 
     AttackModeWeapon weapon() const { return m_weapon; }
-    engine::Fighter fighter() const { return m_fighter; }
     // 0-based position of the checked mode, if any.
     std::optional<int> checkedMode() const;
     // Checks the mode at that position, as a click on its radio button does.
@@ -38,7 +37,6 @@ protected:
 
 private:
     AttackModeWeapon m_weapon;
-    engine::Fighter m_fighter;
     WeaponTarget& m_target;
     const ChoiceExecutor& m_executor;
     std::vector<QRadioButton*> m_modes;

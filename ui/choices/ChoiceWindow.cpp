@@ -17,10 +17,10 @@ namespace weapons {
 ChoiceWindow::ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window,
                            std::string_view title, std::string_view question,
                            engine::Fighter fighter)
-    : QWidget(mainWindow, Qt::Dialog), m_mainWindow(mainWindow), m_window(window) {
+    : QWidget(mainWindow, Qt::Dialog), m_mainWindow(mainWindow), m_window(window),
+      m_fighter(fighter) {
     setObjectName(toolkit::toQString(window.objectName));
     setWindowTitle(toolkit::toQString(title));
-    setAccessibleName(windowTitle() + QStringLiteral(", ") + fighterLine(fighter));
     // A dialog, not a plain window: only dialogs are transient for their main window.
     // Without a close button hint Qt asks the window manager to offer no close. Some
     // (openbox) offer one all the same; it hides the window without applying, as every
@@ -35,9 +35,12 @@ ChoiceWindow::ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window,
     m_question = new QLabel(toolkit::toQString(question), this);
     m_question->setObjectName(QStringLiteral("Label1"));
     layout->addWidget(m_question, 0, Qt::AlignHCenter);
-    auto* fighterLabel = new QLabel(fighterLine(fighter), this);
-    fighterLabel->setObjectName(QStringLiteral("FighterLine"));
-    layout->addWidget(fighterLabel, 0, Qt::AlignHCenter);
+    m_fighterLine = new QLabel(this);
+    m_fighterLine->setObjectName(QStringLiteral("FighterLine"));
+    // A typed name is text, never markup.
+    m_fighterLine->setTextFormat(Qt::PlainText);
+    layout->addWidget(m_fighterLine, 0, Qt::AlignHCenter);
+    setFighterName(toolkit::toQString(engine::fighterName(fighter)));
     m_choiceGroup = new toolkit::AccessibleGroup(this);
     m_choiceGroup->setObjectName(QStringLiteral("Choices"));
     m_choiceGroup->setAccessibleName(m_question->text());
@@ -63,8 +66,17 @@ ChoiceWindow::ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window,
     resize(300, 200);
 }
 
-QString ChoiceWindow::fighterLine(engine::Fighter fighter) {
-    return QStringLiteral("für ") + toolkit::toQString(engine::fighterName(fighter));
+QString ChoiceWindow::fighterLine(const QString& fighterName) {
+    return QStringLiteral("für ") + fighterName;
+}
+
+QString ChoiceWindow::currentFighterLine() const {
+    return m_fighterLine->text();
+}
+
+void ChoiceWindow::setFighterName(const QString& fighterName) {
+    m_fighterLine->setText(fighterLine(fighterName));
+    setAccessibleName(windowTitle() + QStringLiteral(", ") + m_fighterLine->text());
 }
 
 void ChoiceWindow::showAndRaise() {

@@ -27,7 +27,12 @@ public:
 
     // "für Kämpfer 2": under the question, so that the twin windows of the two fighters,
     // which open at the same place with the same title, can be told apart.
-    static QString fighterLine(engine::Fighter fighter);
+    static QString fighterLine(const QString& fighterName);
+
+    engine::Fighter fighter() const { return m_fighter; }
+    // Names the fighter in the fighter line and the window's accessible name: "für
+    // Thorgrim" once the fighter has a name; the title stays as it is.
+    virtual void setFighterName(const QString& fighterName);
 
     // Makes the window visible and brings it to the front, with the focus on the current
     // choice (or the first one); returns at once.
@@ -36,6 +41,8 @@ public:
     QPushButton* okButton() const { return m_okButton; }
 
 protected:
+    // "für Kämpfer 2" or "für Thorgrim", as the window shows it.
+    QString currentFighterLine() const;
     QVBoxLayout* choicesLayout() const { return m_choices; }
     // Adds a choice control under the question; the window data's tab order names it.
     void addChoice(QWidget* control);
@@ -60,7 +67,9 @@ private:
 
     QWidget* m_mainWindow;
     const ChoiceWindowData& m_window;
+    engine::Fighter m_fighter;
     QLabel* m_question = nullptr;
+    QLabel* m_fighterLine = nullptr;
     // The choices, a group named by the question.
     QWidget* m_choiceGroup = nullptr;
     QVBoxLayout* m_choices = nullptr;

@@ -49,6 +49,14 @@ UntrainedWeaponChoiceWindow& ChoiceWindows::unfamiliarWindow(engine::Fighter fig
     return *m_unfamiliar[engine::indexOf(fighter)];
 }
 
+void ChoiceWindows::setFighterName(engine::Fighter fighter, const QString& fighterName) {
+    for (ChoiceWindow* window : m_all) {
+        if (window->fighter() == fighter) {
+            window->setFighterName(fighterName);
+        }
+    }
+}
+
 const ChoiceExecutor& ChoiceWindows::executor(engine::Fighter fighter) const {
     return m_executors[engine::indexOf(fighter)];
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+class QString;
 class QWidget;
 
 namespace weapons {
@@ -32,6 +33,9 @@ public:
     UntrainedWeaponChoiceWindow& unfamiliarWindow(engine::Fighter fighter);
     // Carries out a choice made for the fighter; it opens the attack-mode windows held here.
     const ChoiceExecutor& executor(engine::Fighter fighter) const;
+
+    // Names the fighter in the fighter line of each of its windows.
+    void setFighterName(engine::Fighter fighter, const QString& fighterName);
 
     // All 22 in creation order.
     const std::vector<ChoiceWindow*>& all() const { return m_all; }

@@ -18,7 +18,7 @@ UntrainedWeaponChoiceWindow::UntrainedWeaponChoiceWindow(QWidget* mainWindow,
                                                          const ChoiceExecutor& executor)
     : ChoiceWindow(mainWindow, dialog.windows[engine::indexOf(fighter)], dialog.windowTitle,
                    untrainedWeaponQuestion, fighter),
-      m_dialog(dialog), m_fighter(fighter), m_target(target), m_executor(executor) {
+      m_dialog(dialog), m_target(target), m_executor(executor) {
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -29,12 +29,20 @@ UntrainedWeaponChoiceWindow::UntrainedWeaponChoiceWindow(QWidget* mainWindow,
         }
     }
     toolkit::exposeItemHints(m_list);
-    m_list->setAccessibleName(toolkit::toQString(dialog.windowTitle) + QStringLiteral(", ") +
-                              fighterLine(fighter));
+    nameList();
     m_list->setMinimumSize(193, 73);
     addChoice(m_list);
     applyTabOrder();
     connect(m_list, &QListWidget::itemSelectionChanged, this, [this] { describeChoices(); });
+}
+
+void UntrainedWeaponChoiceWindow::setFighterName(const QString& fighterName) {
+    ChoiceWindow::setFighterName(fighterName);
+    nameList();
+}
+
+void UntrainedWeaponChoiceWindow::nameList() {
+    m_list->setAccessibleName(windowTitle() + QStringLiteral(", ") + currentFighterLine());
 }
 
 int UntrainedWeaponChoiceWindow::selectedRow() const {
@@ -60,8 +68,8 @@ QWidget* UntrainedWeaponChoiceWindow::choiceFocus() const {
 
 void UntrainedWeaponChoiceWindow::Button1Click() {
     ChoiceOutcome outcome =
-        confirmUntrainedWeapon(m_dialog.table, m_fighter, selectedRow(),
-                               m_target.strength(m_fighter), m_target.dexterity(m_fighter));
+        confirmUntrainedWeapon(m_dialog.table, fighter(), selectedRow(),
+                               m_target.strength(fighter()), m_target.dexterity(fighter()));
     if (auto* chosen = std::get_if<SetUntrainedWeapon>(&outcome)) {
         chosen->weapon.window = m_dialog.windowTitle;
     }

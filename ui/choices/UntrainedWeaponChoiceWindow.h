@@ -20,11 +20,11 @@ public:
                                 engine::Fighter fighter, WeaponTarget& target,
                                 const ChoiceExecutor& executor);
 
-    engine::Fighter fighter() const { return m_fighter; }
     QListWidget* list() const { return m_list; }
     // The row the user selected, -1 for none. The list's current row is not enough: a
     // list view makes its first row current when it takes focus, unselected.
     int selectedRow() const;
+    void setFighterName(const QString& fighterName) override;
 
 protected:
     void Button1Click() override;
@@ -33,8 +33,10 @@ protected:
     QWidget* choiceFocus() const override;
 
 private:
+    // The list is named after the window and its fighter line.
+    void nameList();
+
     const UntrainedWeaponDialog& m_dialog;
-    engine::Fighter m_fighter;
     WeaponTarget& m_target;
     const ChoiceExecutor& m_executor;
     QListWidget* m_list = nullptr;

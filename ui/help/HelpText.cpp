@@ -268,9 +268,11 @@ QString forecastPart() {
     const engine::ForecastFigures example{0.467, 0.467, 0.066, 7.6};
     const engine::UnreadableValue unreadable{engine::controlsOf(engine::Fighter::Second).lifePoints,
                                              {}};
+    const FighterNames names = defaultFighterNames();
     QStringList others;
-    for (const QString& text : {forecastText(unreadable), forecastText(engine::NobodyCanFall{}),
-                                forecastText(engine::TooLargeToCompute{}), decidedFightText()}) {
+    for (const QString& text :
+         {forecastText(unreadable, names), forecastText(engine::NobodyCanFall{}, names),
+          forecastText(engine::TooLargeToCompute{}, names), decidedFightText()}) {
         others << QStringLiteral("<li>") + quoted(text) + QStringLiteral("</li>");
     }
     return QStringLiteral(
@@ -279,7 +281,7 @@ QString forecastPart() {
                "eingetragen ist: Werte, Waffen, Rüstung und „Kämpfer ist feuerempfindlich“. Sie "
                "wird aus den Regeln genau berechnet, jeder Würfel als fair genommen, und nicht "
                "ausgewürfelt; die Würfel des Kampfes bleiben davon unberührt. Sie folgt jeder "
-               "Änderung und jeder Runde.</p>"
+               "Änderung und jeder Runde. Haben die Kämpfer Namen, nennt sie sie beim Namen.</p>"
                "<ul>"
                "<li>„Kämpfer 1 gewinnt … %“: wie wahrscheinlich Kämpfer 2 allein fällt;</li>"
                "<li>„Kämpfer 2 … %“: wie wahrscheinlich Kämpfer 1 allein fällt;</li>"
@@ -291,7 +293,8 @@ QString forecastPart() {
                "<p>Die drei Anteile ergeben zusammen 100 % (bis auf Rundung). Die Ausdauerpunkte "
                "spielen keine Rolle, weil sie den Kampf nicht beenden. Statt der Zahlen kann die "
                "Prognose auch sagen:</p><ul>")
-               .arg(quoted(forecastText(example)), QString::number(engine::lostAtLifePoints)) +
+               .arg(quoted(forecastText(example, names)),
+                    QString::number(engine::lostAtLifePoints)) +
            others.join(QString()) +
            QStringLiteral(
                "</ul><p>Zu aufwendig wird sie erst bei sehr vielen Lebenspunkten, ab etwa 500 je "
@@ -321,6 +324,11 @@ QString commandsPart() {
 
 QString rosterPart() {
     return QStringLiteral(
+        "<p>Oben in jeder Kämpfergruppe steht das Feld „Name:“. Ein Name dort ersetzt "
+        "„Kämpfer 1“ oder „Kämpfer 2“ im Kampfverlauf, in der Bilanz, in der Prognose, in der "
+        "Legende des Diagramms, in den Auswahlfenstern und im vorgeschlagenen Dateinamen; die "
+        "Meldungen wie „Kämpfer 1 hat verloren“ und die Überschriften bleiben, wie sie sind. "
+        "Der Name würfelt nicht mit und ändert am Kampf nichts.</p>"
         "<p>Im Menü „Kämpfer“ legt „Kämpfer 1 speichern …“ oder „Kämpfer 2 speichern …“ den "
         "Kämpfer unter seinem Namen in der Kämpferliste ab: den Namen, die Werte, wie sie in "
         "den Feldern stehen, die Waffe (aus der Liste, mit Angriffsart, improvisiert oder "
