@@ -4,8 +4,9 @@
 # the window maximised under a window manager: docs/screenshot.png on 1280x720 at Qt's
 # default font, docs/screenshot-scale2.png on 2560x1440 with QT_SCALE_FACTOR=2; the other
 # screens it checks go to build/screenshots/. The window at its smallest size goes there
-# too, the help window "Regeln und Bedienung" goes to docs/screenshot-help.png, and the layout test runs on a virtual display at both scales. Run it again after
-# every change to the window.
+# too, the help window "Regeln und Bedienung" goes to docs/screenshot-help.png, and the
+# layout test runs on a virtual display at both scales. Run it again after every change to
+# the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-packages.sh screenshot

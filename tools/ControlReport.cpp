@@ -1,6 +1,7 @@
 #include "ControlReport.h"
 
 #include "TextRoom.h"
+#include "ui/FightLog.h"
 #include "ui/TForm1.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -35,6 +37,14 @@ bool holdsNamedControls(const QWidget* widget) {
     return std::any_of(inside.begin(), inside.end(), isNamedControl);
 }
 
+// Whether the log shows the end of its last line, as the game master reads it.
+bool logShowsItsLastLine(const ui::TForm1& window) {
+    const QPlainTextEdit* view = window.fightLog().view();
+    QTextCursor bottomLine = view->cursorForPosition(QPoint(0, view->viewport()->height() - 1));
+    bottomLine.movePosition(QTextCursor::EndOfLine);
+    return bottomLine.atEnd();
+}
+
 } // namespace
 
 bool writeControlReport(ui::TForm1& window, const QString& path) {
@@ -48,6 +58,7 @@ bool writeControlReport(ui::TForm1& window, const QString& path) {
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         asLeft.insert(widget, globalRect(widget));
     }
+    const bool logAtItsEnd = logShowsItsLastLine(window);
     const QJsonArray scrolledBy{scrolling->horizontalScrollBar()->value(),
                                 scrolling->verticalScrollBar()->value()};
     scrolling->horizontalScrollBar()->setValue(0);
@@ -93,6 +104,7 @@ bool writeControlReport(ui::TForm1& window, const QString& path) {
         {QStringLiteral("scrolledBy"), scrolledBy},
         {QStringLiteral("horizontalScrollBar"), scrolling->horizontalScrollBar()->isVisible()},
         {QStringLiteral("verticalScrollBar"), scrolling->verticalScrollBar()->isVisible()},
+        {QStringLiteral("logShowsItsLastLine"), logAtItsEnd},
         {QStringLiteral("controls"), controls},
     };
     // Written whole or not at all: a check waits for the file to appear.

@@ -21,6 +21,7 @@
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
@@ -192,7 +193,17 @@ int main(int argc, char** argv) {
     if (maximized) {
         waitUntilPlaced(window);
     }
+    // Keys reach the window's shortcuts only while it is active; on a display without a
+    // window manager nobody else activates it.
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        std::fprintf(stderr, "the main window did not become active\n");
+        return EXIT_FAILURE;
+    }
 
+    // Named fighters, as a game master has them at the table.
+    QTest::keyClicks(child<QLineEdit>(window, "NameEdit1"), QStringLiteral("Thorgrim"));
+    QTest::keyClicks(child<QLineEdit>(window, "NameEdit2"), QStringLiteral("Ork"));
     QTest::mouseClick(child<QPushButton>(window, "Button2"), Qt::LeftButton);
     chooseWeapon(window, {"ListBox1", "Label11", "Label1", "Kurzschwert (1W6)"});
     chooseWeapon(window, {"ListBox2", "Label41", "Label10", "Langschwert (1W6+1)"});

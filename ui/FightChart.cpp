@@ -105,7 +105,7 @@ QSize FightChart::sizeHint() const {
 }
 
 QSize FightChart::minimumSizeHint() const {
-    return minimumFightChartSize(m_points, QFontMetricsF(font()), m_legendNames);
+    return minimumFightChartSize(m_points, QFontMetricsF(font()));
 }
 
 void FightChart::place(const Point& point) {

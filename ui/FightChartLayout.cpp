@@ -355,8 +355,7 @@ FightChartLayout layOutFightChart(const std::vector<ChartPoint>& points, QSize s
     return layout.losingLabel.text.isEmpty() ? layOut(points, size, metrics, names, true) : layout;
 }
 
-QSize minimumFightChartSize(const std::vector<ChartPoint>& points, const QFontMetricsF& metrics,
-                            const ChartLegendNames& names) {
+QSize minimumFightChartSize(const std::vector<ChartPoint>& points, const QFontMetricsF& metrics) {
     const std::vector<QString> notes = notesOf(scaleOf(points));
     double widest = metrics.horizontalAdvance(QStringLiteral("3 LP: verloren")) + 80;
     for (const QString& note : notes) {
@@ -364,7 +363,7 @@ QSize minimumFightChartSize(const std::vector<ChartPoint>& points, const QFontMe
     }
     const int width = std::max(minimumWidth, static_cast<int>(std::ceil(widest)));
     std::vector<ChartLegendEntry> legend;
-    const int rows = layOutLegend(legend, names, notes, width, metrics);
+    const int rows = layOutLegend(legend, numberedLegendNames(), notes, width, metrics);
     const double lineHeight = std::ceil(metrics.height());
     const double height = std::ceil(lineHeight / 2) + 1 + 3 * lineHeight + tickLength + lineHeight +
                           2 + rows * rowHeight(metrics) + 1;

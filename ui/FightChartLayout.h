@@ -83,8 +83,9 @@ FightChartLayout layOutFightChart(const std::vector<ChartPoint>& points, QSize s
                                   const ChartLegendNames& names = numberedLegendNames());
 
 // The smallest size in which the value axis gets four labels clear of each other and the
-// legend with the notes these points need fits.
-QSize minimumFightChartSize(const std::vector<ChartPoint>& points, const QFontMetricsF& metrics,
-                            const ChartLegendNames& names = numberedLegendNames());
+// legend with the notes these points need fits. It is measured with the numbered legend,
+// so that typed names never change the window's layout; a long name takes a legend row
+// from the plot or is shortened.
+QSize minimumFightChartSize(const std::vector<ChartPoint>& points, const QFontMetricsF& metrics);
 
 } // namespace ui

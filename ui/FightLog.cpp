@@ -115,13 +115,16 @@ void FightLog::scrollToEndIfFollowing() {
     // The view counts a line not yet laid out as one, so wrapped newest lines would end up
     // below the view: the lines that fill it from the bottom are laid out first.
     QTextDocument* document = m_view->document();
-    const QAbstractTextDocumentLayout* layout = document->documentLayout();
+    QAbstractTextDocumentLayout* layout = document->documentLayout();
     const int viewHeight = m_view->viewport()->height();
     qreal filled = 0;
     for (QTextBlock block = document->lastBlock(); block.isValid() && filled < viewHeight;
          block = block.previous()) {
         filled += layout->blockBoundingRect(block).height();
     }
+    // Laying a block out does not tell the view that the document grew: told so, it sets
+    // its scroll range to the lines just counted.
+    emit layout->documentSizeChanged(layout->documentSize());
     QScrollBar* bar = m_view->verticalScrollBar();
     bar->setValue(bar->maximum());
 }

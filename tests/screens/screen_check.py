@@ -282,6 +282,9 @@ def check_report(case, report, client, work_area):
                 problems.append(problem)
             else:
                 print("open %s: %s" % (case.name, problem))
+    # The log follows its newest line.
+    if not report["logShowsItsLastLine"]:
+        problems.append("after the rounds the log does not show its last line")
     return problems, len(visible), bars
 
 
