@@ -194,6 +194,7 @@ void FightController::Button1Click() {
     }
     // The log and the chart show the deciding round before any "Kampfende" box.
     m_form.fightLog().addRound(report, setup);
+    m_form.bringRoundResultsIntoView();
     // A screen reader hears the round as the log tells it.
     m_form.roundAnnouncement().announce(roundEntry(report, namesIn(setup)));
     engine::announceEndOfFight(report, m_roundWindow);

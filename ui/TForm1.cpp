@@ -164,6 +164,21 @@ int TForm1::arrangement() const {
     return m_scrollArea->arrangement();
 }
 
+void TForm1::bringRoundResultsIntoView() {
+    const QWidget* content = m_scrollArea->widget();
+    QRect results;
+    for (const QWidget* shown :
+         {static_cast<const QWidget*>(m_eventPanel->value(Fighter::First, EventValue::LifePoints)),
+          static_cast<const QWidget*>(m_eventPanel->value(Fighter::Second, EventValue::LifePoints)),
+          static_cast<const QWidget*>(m_eventPanel->roundLine()),
+          static_cast<const QWidget*>(m_forecastLabel)}) {
+        results |= QRect(shown->mapTo(content, QPoint(0, 0)), shown->size());
+    }
+    // Scrolls only as far as needed, and not at all where the results are in sight.
+    m_scrollArea->ensureVisible(results.center().x(), results.center().y(), results.width() / 2 + 1,
+                                results.height() / 2 + 1);
+}
+
 QSize TForm1::sizeWithoutScrolling() {
     const QSize content = m_scrollArea->sizeWithoutScrolling();
     return {content.width(), content.height() + menuBar()->sizeHint().height()};

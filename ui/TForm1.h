@@ -66,6 +66,9 @@ public:
     // panels narrowed.
     static constexpr int arrangementCount = 2;
     int arrangement() const;
+    // Scrolls the content, where the screen is too small for it, so that what a round
+    // changes is in sight: both fighters' life points, the round line and the forecast.
+    void bringRoundResultsIntoView();
 
 private:
     void buildMenu();
