@@ -14,9 +14,10 @@ DISPLAY_PACKAGES=(xvfb xauth x11-utils)
 # The main window on virtual screens under a window manager, with a desktop font from qt6ct.
 SCREEN_TEST_PACKAGES=(xvfb openbox qt6ct python3 python3-xlib)
 # The program through a screen reader's eyes: a private D-Bus session, the AT-SPI registry
-# and its Python client, on a virtual screen whose windows xprop and xwininfo show.
+# and its Python client, on a virtual screen under a window manager whose windows xprop and
+# xwininfo show.
 ATSPI_PACKAGES=(dbus dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi python3-xlib
-    "${DISPLAY_PACKAGES[@]}")
+    openbox "${DISPLAY_PACKAGES[@]}")
 # Everything scripts/test.sh runs: both test builds with the desktop file and AppStream
 # validators, the fuzz run and the package with its checks.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev desktop-file-utils appstream

@@ -28,6 +28,15 @@ for number in $(seq $((200 + $$ % 50)) 299); do
 done
 [ -n "$display" ] || { echo "no X display could be started" >&2; exit 1; }
 export DISPLAY=$display
+# A real window manager, as the program meets it on a desktop: it frames the windows and
+# says what it offers for each.
+openbox --sm-disable >/dev/null 2>&1 &
+children+=($!)
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+done
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" || { echo "openbox did not start" >&2; exit 1; }
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 children+=($!)
 # Clients that come before the accessibility bus wait for good.

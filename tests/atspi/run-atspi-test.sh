@@ -5,7 +5,7 @@
 set -euo pipefail
 program=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in Xvfb dbus-run-session xprop xwininfo /usr/libexec/at-spi-bus-launcher; do
+for tool in Xvfb openbox dbus-run-session xprop xwininfo /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null || { echo "missing: $tool (scripts/packages.sh ATSPI_PACKAGES)" >&2; exit 1; }
 done
 /usr/bin/python3 -c 'import pyatspi' || { echo "missing: python3-pyatspi" >&2; exit 1; }
