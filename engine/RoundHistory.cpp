@@ -68,18 +68,6 @@ void RoundHistory::finishRound(const CombatState& state, const RoundWindow& wind
     round.finished = true;
 }
 
-std::size_t RoundHistory::memoryUse() const {
-    std::size_t bytes = m_rounds.size() * sizeof(Round);
-    for (const Round& round : m_rounds) {
-        bytes += round.labels.capacity() * sizeof(LabelChange);
-        // Short texts live inside the string itself.
-        if (round.texts.capacity() > std::string().capacity()) {
-            bytes += round.texts.capacity() + 1;
-        }
-    }
-    return bytes;
-}
-
 std::int32_t RoundHistory::takeBack(CombatState& state, DiceGenerator& dice, RoundWindow& window) {
     if (!m_rounds.back().finished) {
         // A round that never came back: what shows now is what it left.

@@ -30,8 +30,6 @@ public:
     std::size_t size() const { return m_rounds.size(); }
     // Rounds of the fight before the oldest kept one, which can no longer be taken back.
     bool forgotEarlierRounds() const { return m_forgotten; }
-    // Bytes held for the rounds so far.
-    std::size_t memoryUse() const;
 
     // Takes back the latest round: the dice return to where they stood before it, and each
     // field of state and each label that still holds what the round left returns to what it

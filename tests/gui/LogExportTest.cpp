@@ -288,9 +288,12 @@ private slots:
 
     void cancellingTheDialogWritesNothing() {
         BoxRecorder boxes;
+        const QStringList before = filesBelow(m_home.path());
         FileChooser chooser{QString()};
         triggerAction(m_window, saveItem());
         QVERIFY(boxes.boxes().empty());
+        QCOMPARE(filesBelow(m_home.path()), before);
+        QCOMPARE(statusText(), QString());
     }
 };
 

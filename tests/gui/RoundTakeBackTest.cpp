@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
+#include "engine/RoundWindow.h"
 #include "toolkit/Announcement.h"
 #include "ui/FightChart.h"
 #include "ui/FightLog.h"
@@ -14,10 +15,13 @@ using guitest::triggerAction;
 namespace {
 
 // The labels a round reads or writes, by object name.
-const QStringList roundLabels{"Label1",  "Label10", "Label11", "Label41", "Label22", "Label23",
-                              "Label25", "Label26", "Label28", "Label29", "Label47", "Label48",
-                              "Label49", "Label50", "Label51", "Label52", "Label58", "Label59",
-                              "Label60", "Label61", "Label62", "Label63", "Label64"};
+const QStringList roundLabels = [] {
+    QStringList names;
+    for (const std::string_view name : engine::panelLabelNames) {
+        names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    return names;
+}();
 
 // Everything a round changes, at one moment of the fight.
 struct FightPoint {

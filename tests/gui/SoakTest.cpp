@@ -1,12 +1,15 @@
 #include "GuiTestSupport.h"
 #include "SoakText.h"
 #include "engine/DamageTable.h"
+#include "toolkit/QuestionBox.h"
+#include "toolkit/SaveFileDialog.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/FighterPanel.h"
 #include "ui/TForm1.h"
 #include "ui/choices/AttackModeChoiceWindow.h"
 #include "ui/choices/ChoiceWindows.h"
 #include "ui/choices/UntrainedWeaponChoiceWindow.h"
+#include "ui/roster/RosterController.h"
 #include "weapons/WeaponCatalogue.h"
 
 #include <QClipboard>
@@ -117,11 +120,18 @@ enum class Action {
     ToggleAlternativeArmour,
     ToggleFireSensitive,
     HelpText,
+    TakeBackRound,
+    Rematch,
+    FightToTheEnd,
+    SaveLog,
+    TypeName,
+    SaveToRoster,
+    LoadFromRoster,
     EndProgram,
     Count
 };
 constexpr std::array<double, static_cast<std::size_t>(Action::Count)> actionWeights{
-    30, 6, 14, 2, 4, 11, 1, 2, 4, 12, 4, 3, 1, 2, 2, 1, 0.3};
+    30, 6, 14, 2, 4, 11, 1, 2, 4, 12, 4, 3, 1, 2, 2, 1, 3, 1, 0.3, 0.5, 2, 1, 1, 0.3};
 constexpr std::array<const char*, static_cast<std::size_t>(Action::Count)> actionNames{
     "type into a value field",
     "enter a fighter's values",
@@ -139,6 +149,13 @@ constexpr std::array<const char*, static_cast<std::size_t>(Action::Count)> actio
     "toggle \"Altenativ\"",
     "toggle \"Kämpfer ist feuerempfindlich\"",
     "help text",
+    "take back a round",
+    "rematch",
+    "fight to the end",
+    "save the log",
+    "type a name",
+    "save a fighter to the roster",
+    "load a fighter from the roster",
     "end the program"};
 
 const char* nameOf(Action action) {
@@ -181,6 +198,21 @@ public:
                              .arg(box.title, box.text);
         });
         QGuiApplication::clipboard()->setText(QString());
+        // Saved logs and the roster go to a folder of the run's own; every question is
+        // answered yes.
+        toolkit::installSaveFileChooser([this](const QString&, const QString& proposed) {
+            return m_files.filePath(QFileInfo(proposed).fileName());
+        });
+        toolkit::installQuestionAnswerer([](const QString&) { return true; });
+        // Each run starts with no roster; the test case points the data folder away from
+        // the user's.
+        const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+        if (!data.startsWith(QDir::tempPath() + QLatin1Char('/'))) {
+            qFatal("the soak needs a data folder of its own, not \"%s\"", qPrintable(data));
+        }
+        QDir roster(data);
+        roster.removeRecursively();
+        roster.mkpath(QStringLiteral("."));
         m_roundButton = child<QPushButton>(m_window, "Button1");
         for (const int n : {28, 29, 49, 50, 51, 52, 60, 61, 62, 63}) {
             m_rolledLabels.push_back(child<QLabel>(m_window, QStringLiteral("Label%1").arg(n)));
@@ -204,7 +236,11 @@ public:
         m_startWidth = m_window->width();
     }
 
-    ~SoakRun() { toolkit::removeBoxAnswerer(); }
+    ~SoakRun() {
+        toolkit::removeBoxAnswerer();
+        toolkit::removeSaveFileChooser();
+        toolkit::removeQuestionAnswerer();
+    }
     SoakRun(const SoakRun&) = delete;
     SoakRun& operator=(const SoakRun&) = delete;
 
@@ -396,6 +432,47 @@ private:
             guitest::triggerAction(m_window, item);
             break;
         }
+        case Action::TakeBackRound:
+            if (useMenu(m_window->takeBackRoundItem())) {
+                // One round tried goes, whether it ran or was stopped.
+                expect(m_roundButton->isEnabled(),
+                       QStringLiteral("the round button stays disabled after a take-back"));
+                m_roundsTriedInThisFight = std::max(0, m_roundsTriedInThisFight - 1);
+                m_expectDisabled = false;
+            }
+            break;
+        case Action::Rematch:
+            if (useMenu(m_window->rematchItem())) {
+                expect(m_roundButton->isEnabled(),
+                       QStringLiteral("the round button stays disabled after a rematch"));
+                m_roundsTriedInThisFight = 0;
+                m_expectDisabled = false;
+            }
+            break;
+        case Action::FightToTheEnd:
+            fightToTheEnd();
+            break;
+        case Action::SaveLog:
+            useMenu(m_window->saveLogItem());
+            break;
+        case Action::TypeName:
+            typeInto(m_chance.pick(m_panels)->nameEdit);
+            break;
+        case Action::SaveToRoster: {
+            const Fighter fighter = m_chance.pick(std::array{Fighter::First, Fighter::Second});
+            useMenu(m_window->rosterItems().save[engine::indexOf(fighter)]);
+            break;
+        }
+        case Action::LoadFromRoster: {
+            // Loads the fighter named in either panel, stored or not.
+            const Fighter fighter = m_chance.pick(std::array{Fighter::First, Fighter::Second});
+            const QString name = m_chance.pick(m_panels)->nameEdit->text();
+            note(QStringLiteral("load \"%1\" into fighter %2")
+                     .arg(shortened(name))
+                     .arg(engine::indexOf(fighter) + 1));
+            m_windows->rosterController().loadFighter(fighter, name);
+            break;
+        }
         case Action::EndProgram:
             endProgram();
             break;
@@ -492,6 +569,50 @@ private:
         } else {
             typeKeys(edit, text);
         }
+    }
+
+    // The round the line names, 0 for none. Rounds stopped by an error leave it as it was.
+    int roundOnTheLine() const {
+        static const QRegularExpression roundLine(QStringLiteral("^Es ist die (\\d+) Runde"));
+        const QRegularExpressionMatch match = roundLine.match(m_roundLine->text());
+        return match.hasMatch() ? match.captured(1).toInt() : 0;
+    }
+
+    // Chooses the menu item as a user can: only while it is enabled.
+    bool useMenu(QAction* item) {
+        const bool enabled = item->isEnabled();
+        note(QStringLiteral("menu \"%1\"%2")
+                 .arg(item->text().remove(QLatin1Char('&')), enabled ? "" : " (disabled)"));
+        if (enabled) {
+            item->trigger();
+        }
+        return enabled;
+    }
+
+    void fightToTheEnd() {
+        QAction* command = m_window->fightToTheEndItem();
+        const QString lineBefore = m_roundLine->text();
+        const std::size_t boxesBefore = m_boxes.size();
+        if (!useMenu(command)) {
+            return;
+        }
+        // It plays on from the event loop; the user waits for it.
+        QDeadlineTimer deadline(30000);
+        const auto ended = [&] { return command->isEnabled() || !m_roundButton->isEnabled(); };
+        while (!ended() && !deadline.hasExpired()) {
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
+        expect(ended(), QStringLiteral("\"Kampf auswürfeln\" did not end in 30 s"));
+        // It stops at the first round an error stops, or at the deciding one.
+        const bool stopped = std::any_of(m_boxes.begin() + static_cast<std::ptrdiff_t>(boxesBefore),
+                                         m_boxes.end(), [](const toolkit::ShownBox& box) {
+                                             return box.kind == toolkit::ShownBox::Kind::Error;
+                                         });
+        if (m_roundLine->text() != lineBefore) {
+            m_roundsTriedInThisFight = roundOnTheLine();
+        }
+        m_roundsTriedInThisFight += stopped ? 1 : 0;
+        m_expectDisabled = !m_roundButton->isEnabled();
     }
 
     void generateRound() {
@@ -758,6 +879,7 @@ private:
                    .arg(m_window->width()));
     }
 
+    QTemporaryDir m_files;
     Chance m_chance;
     NastyTexts m_texts;
     std::unique_ptr<ui::ApplicationWindows> m_windows;
@@ -817,7 +939,11 @@ class SoakTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { previousMessageHandler = qInstallMessageHandler(keepQtWarnings); }
+    void initTestCase() {
+        QVERIFY(m_data.isValid());
+        qputenv("XDG_DATA_HOME", m_data.path().toUtf8());
+        previousMessageHandler = qInstallMessageHandler(keepQtWarnings);
+    }
     void cleanupTestCase() { qInstallMessageHandler(previousMessageHandler); }
     void init() { qtWarnings.clear(); }
     void cleanup() {
@@ -866,6 +992,7 @@ private slots:
     }
 
 private:
+    QTemporaryDir m_data;
     QStringList m_firstHistory;
 };
 
