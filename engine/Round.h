@@ -64,7 +64,9 @@ void takeUpAttackFlags(CombatState& state, const RoundWindow& window);
 // The text of the round line after a round.
 std::string roundLine(std::int32_t roundNumber);
 
-// One press of "Eine Runde generieren": resolveRound, then announceEndOfFight.
+// A whole round without a window's history or log: resolveRound, then announceEndOfFight.
+// What the window does on "Eine Runde generieren" besides; the fuzzer and the benchmark
+// play rounds through it.
 RoundReport generateRound(CombatState& state, DiceSource& dice, RoundWindow& window);
 
 // Everything of a round up to the end of the fight: rolls, both attacks and the panel.

@@ -20,6 +20,14 @@ const ChartLegendNames& numberedLegendNames() {
     return names;
 }
 
+QString losingMarkShortText() {
+    return QStringLiteral("%1 LP").arg(engine::lostAtLifePoints);
+}
+
+QString losingMarkText() {
+    return losingMarkShortText() + QStringLiteral(": verloren");
+}
+
 namespace {
 
 constexpr double margin = 3;
@@ -43,9 +51,9 @@ std::int64_t roundUpToThree(std::int64_t value) {
 // four evenly spaced whole numbers always label it.
 struct Scale {
     std::int64_t lifeLow = 0;
-    std::int64_t lifeHigh = losingLifePoints;
+    std::int64_t lifeHigh = engine::lostAtLifePoints;
     std::int64_t low = 0;
-    std::int64_t high = losingLifePoints;
+    std::int64_t high = engine::lostAtLifePoints;
     std::int64_t enduranceLow = 0;
     std::int64_t enduranceHigh = 0;
 };
@@ -246,7 +254,7 @@ FightChartLayout layOut(const std::vector<ChartPoint>& points, QSize size,
         labelsWidth = std::max(labelsWidth, metrics.horizontalAdvance(QString::number(tick)));
     }
     const double left = std::ceil(labelsWidth) + 2 * margin + tickLength;
-    const QString besideText = QStringLiteral("3 LP");
+    const QString besideText = losingMarkShortText();
     const double besideWidth = std::ceil(metrics.horizontalAdvance(besideText)) + 2;
     const double right = markBeside ? besideWidth + 2 * margin : 2 * margin;
     layout.plot = QRectF(left, top, std::max(0.0, width - left - right), plotHeight);
@@ -261,8 +269,8 @@ FightChartLayout layOut(const std::vector<ChartPoint>& points, QSize size,
              QString::number(tick)});
     }
 
-    layout.losingY = layout.yOf(losingLifePoints);
-    const QString losingText = QStringLiteral("3 LP: verloren");
+    layout.losingY = layout.yOf(engine::lostAtLifePoints);
+    const QString losingText = losingMarkText();
     const QSizeF losingSize(std::ceil(metrics.horizontalAdvance(losingText)) + 6, lineHeight);
     layout.losingLabel = {QRectF(QPointF(plot.right() - margin - losingSize.width(),
                                          layout.losingY - 1 - losingSize.height()),
@@ -312,7 +320,7 @@ FightChartLayout layOut(const std::vector<ChartPoint>& points, QSize size,
     };
     constexpr int places = 8;
     std::ptrdiff_t fewest = std::numeric_limits<std::ptrdiff_t>::max();
-    for (const QString& text : {losingText, QStringLiteral("3 LP")}) {
+    for (const QString& text : {losingText, besideText}) {
         const QSizeF labelSize(std::ceil(metrics.horizontalAdvance(text)) + 6, lineHeight);
         for (const double y : {layout.losingY - 1 - labelSize.height(), layout.losingY + 1}) {
             for (int place = 0; place <= places; ++place) {
@@ -357,7 +365,7 @@ FightChartLayout layOutFightChart(const std::vector<ChartPoint>& points, QSize s
 
 QSize minimumFightChartSize(const std::vector<ChartPoint>& points, const QFontMetricsF& metrics) {
     const std::vector<QString> notes = notesOf(scaleOf(points));
-    double widest = metrics.horizontalAdvance(QStringLiteral("3 LP: verloren")) + 80;
+    double widest = metrics.horizontalAdvance(losingMarkText()) + 80;
     for (const QString& note : notes) {
         widest = std::max(widest, metrics.horizontalAdvance(note) + 2 * margin + 2);
     }

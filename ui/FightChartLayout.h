@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Round.h"
+
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QPolygonF>
@@ -37,8 +39,10 @@ const ChartLegendNames& numberedLegendNames();
 // LP 1, AP 1, LP 2, AP 2.
 extern const std::array<ChartSeries, 4> chartSeries;
 
-// At this many life points or fewer a fighter has lost.
-inline constexpr std::int32_t losingLifePoints = 3;
+// The rules' mark, at engine::lostAtLifePoints: "3 LP: verloren", or "3 LP" where the
+// plot leaves no room for the whole.
+QString losingMarkText();
+QString losingMarkShortText();
 
 struct ChartLabel {
     QRectF rect;
@@ -61,9 +65,9 @@ struct FightChartLayout {
     // and the losing mark; endurance only as far as life points keep two thirds of the
     // height. Endurance beyond the scale is drawn at its edge, and the legend says so.
     double low = 0;
-    double high = losingLifePoints;
+    double high = engine::lostAtLifePoints;
     double lifeLow = 0;
-    double lifeHigh = losingLifePoints;
+    double lifeHigh = engine::lostAtLifePoints;
     std::vector<ChartLabel> valueLabels;
     std::vector<double> valueTicks; // y of each value label's tick
     std::vector<ChartLabel> roundLabels;

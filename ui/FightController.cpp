@@ -163,14 +163,9 @@ FightSetup FightController::fightSetup() const {
 QString FightController::failedRoundText(const std::exception& error,
                                          const FightSetup& setup) const {
     if (const auto* failed = dynamic_cast<const engine::PanelConversionError*>(&error)) {
-        const QLabel* failedLabel = m_form.panelLabel(failed->label);
-        for (const Fighter fighter : engine::bothFighters) {
-            for (std::size_t row = 0; row < valueRowCount; ++row) {
-                if (failedLabel == m_form.eventPanel().value(fighter, valueRows[row].shownIn)) {
-                    return failedValueText(setup[engine::indexOf(fighter)].name, row,
-                                           failedLabel->text());
-                }
-            }
+        if (const auto value = valueRowReadFrom(failed->label)) {
+            return failedValueText(setup[engine::indexOf(value->fighter)].name, value->row,
+                                   m_form.panelLabel(failed->label)->text());
         }
     }
     return toolkit::errorBoxText(toolkit::errorMessage(error));

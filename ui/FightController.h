@@ -85,7 +85,7 @@ private:
     engine::RoundHistory m_roundHistory;
     PanelRoundWindow m_roundWindow;
     PanelWeaponTarget m_weaponTarget;
-    // The windows themselves belong to the main window; this only finds them.
+    // Creates the 22 choice windows, which the main window owns as its children.
     weapons::ChoiceWindows m_choiceWindows;
     std::array<ListSelectionWatcher*, 2> m_weaponListWatchers{};
     FightToTheEnd* m_fightToTheEnd = nullptr;

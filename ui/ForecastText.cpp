@@ -7,37 +7,12 @@
 #include "toolkit/QtText.h"
 
 #include <QLocale>
-#include <optional>
-#include <utility>
 
 namespace ui {
 
 namespace {
 
 using engine::Fighter;
-
-struct FighterValue {
-    Fighter fighter;
-    std::size_t row;
-};
-
-// The value row whose panel label the round could not read.
-std::optional<FighterValue> valueReadFrom(engine::PanelLabel label) {
-    for (const Fighter fighter : engine::bothFighters) {
-        const engine::FighterControls& controls = engine::controlsOf(fighter);
-        const std::pair<engine::PanelLabel, EventValue> readValues[] = {
-            {controls.lifePoints, EventValue::LifePoints},
-            {controls.endurancePoints, EventValue::EndurancePoints},
-            {controls.attackSkill, EventValue::AttackSkill},
-            {controls.defenceSkill, EventValue::DefenceSkill}};
-        for (const auto& [read, shownIn] : readValues) {
-            if (read == label) {
-                return FighterValue{fighter, rowShownIn(shownIn)};
-            }
-        }
-    }
-    return std::nullopt;
-}
 
 QString oneDecimal(double value) {
     return QLocale(QLocale::German).toString(value, 'f', 1);
@@ -61,7 +36,7 @@ struct TextOf {
                                  percent(figures.bothFall), oneDecimal(figures.expectedRounds)));
     }
     QString operator()(const engine::UnreadableValue& unreadable) const {
-        if (const auto value = valueReadFrom(unreadable.label)) {
+        if (const auto value = valueRowReadFrom(unreadable.label)) {
             // The typed text itself is left out: it may be of any length.
             return prefixed(fighterValueName(nameOf(names, value->fighter), value->row) +
                             QStringLiteral(" ist keine Zahl"));

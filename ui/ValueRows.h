@@ -2,9 +2,13 @@
 
 #include "EventValue.h"
 #include "engine/CombatState.h"
+#include "engine/Fighter.h"
+#include "engine/RoundWindow.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 namespace ui {
 
@@ -47,6 +51,29 @@ constexpr std::size_t rowShownIn(EventValue value) {
         ++row;
     }
     return row;
+}
+
+struct FighterValueRow {
+    engine::Fighter fighter;
+    std::size_t row;
+};
+
+// The fighter and value row whose panel label the round reads from, where it is one.
+inline std::optional<FighterValueRow> valueRowReadFrom(engine::PanelLabel label) {
+    for (const engine::Fighter fighter : engine::bothFighters) {
+        const engine::FighterControls& controls = engine::controlsOf(fighter);
+        const std::pair<engine::PanelLabel, EventValue> readValues[] = {
+            {controls.lifePoints, EventValue::LifePoints},
+            {controls.endurancePoints, EventValue::EndurancePoints},
+            {controls.attackSkill, EventValue::AttackSkill},
+            {controls.defenceSkill, EventValue::DefenceSkill}};
+        for (const auto& [read, shownIn] : readValues) {
+            if (read == label) {
+                return FighterValueRow{fighter, rowShownIn(shownIn)};
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace ui
