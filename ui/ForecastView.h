@@ -3,7 +3,6 @@
 #include "engine/CombatState.h"
 #include "engine/RoundWindow.h"
 
-#include <QLabel>
 #include <QObject>
 #include <QTimer>
 
@@ -14,22 +13,6 @@ class Announcement;
 namespace ui {
 
 class TForm1;
-
-// "Prognose": the main window's label with the odds of the fight as the next round would
-// start it, laid out by the main window.
-class ForecastLabel : public QLabel {
-    Q_OBJECT
-public:
-    explicit ForecastLabel(QWidget* parent);
-    bool hasHeightForWidth() const override;
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-
-private:
-    // Three lines, whatever the text: the longest forecast takes three where the column
-    // is narrow, and a height that followed the text would move the log with every forecast.
-    int reservedHeight() const;
-};
 
 // Keeps the forecast label up to date. The fight controller, whose handlers change
 // everything the next round reads, asks for an update after each; the forecast is computed

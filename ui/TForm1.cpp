@@ -4,7 +4,7 @@
 #include "EventPanel.h"
 #include "FightLog.h"
 #include "FighterPanel.h"
-#include "ForecastView.h"
+#include "ForecastLabel.h"
 #include "toolkit/Announcement.h"
 
 #include <QAction>
