@@ -49,16 +49,12 @@ inline constexpr std::string_view attackModeQuestion = "Welche Angriffsart?";
 
 namespace attack_mode_data {
 
-inline constexpr std::array<std::string_view, 3> radiosThenButton2{"RadioButton1", "RadioButton2",
-                                                                   "Button1"};
-inline constexpr std::array<std::string_view, 4> radiosThenButton3{"RadioButton1", "RadioButton2",
-                                                                   "RadioButton3", "Button1"};
-inline constexpr std::array<std::string_view, 3> buttonThenRadios2{"Button1", "RadioButton1",
-                                                                   "RadioButton2"};
-inline constexpr std::array<std::string_view, 4> buttonThenRadios3{"Button1", "RadioButton1",
-                                                                   "RadioButton2", "RadioButton3"};
-inline constexpr std::array<std::string_view, 4> buttonBetweenRadios{"RadioButton1", "RadioButton2",
-                                                                     "Button1", "RadioButton3"};
+// Where "OK" comes in a window's tab order: after the radio buttons, before them, or
+// between the second and the third.
+inline constexpr int radiosThenButton2 = 2;
+inline constexpr int radiosThenButton3 = 3;
+inline constexpr int buttonThenRadios = 0;
+inline constexpr int buttonBetweenRadios = 2;
 
 inline constexpr std::array<AttackModeOption, 2> krummsaebel{{
     {"normal (1W6)", "1W6", {}},
@@ -112,39 +108,39 @@ inline constexpr std::array<AttackModeWeaponData, 9> attackModeWeapons = [] {
         {W::Krummsaebel,
          "Krummsäbel",
          krummsaebel,
-         {{{"Form2", radiosThenButton2}, {"Form11", buttonThenRadios2}}}},
+         {{{"Form2", radiosThenButton2}, {"Form11", buttonThenRadios}}}},
         {W::Lanze,
          "Lanze",
          lanze,
-         {{{"Form3", radiosThenButton3}, {"Form12", buttonThenRadios3, false}}}},
+         {{{"Form3", radiosThenButton3}, {"Form12", buttonThenRadios, false}}}},
         {W::Stossspeer,
          "Stoßspeer",
          stossspeer,
-         {{{"Form4", radiosThenButton3}, {"Form13", buttonThenRadios3, true, true}}}},
+         {{{"Form4", radiosThenButton3}, {"Form13", buttonThenRadios, true, true}}}},
         {W::Anderthalbhaender,
          "Anderthalbhänder",
          anderthalbhaender,
-         {{{"Form5", radiosThenButton2}, {"Form14", buttonThenRadios2}}}},
+         {{{"Form5", radiosThenButton2}, {"Form14", buttonThenRadios}}}},
         {W::Ogerhammer,
          "Ogerhammer",
          ogerhammer,
-         {{{"Form6", radiosThenButton2}, {"Form15", buttonThenRadios2}}}},
+         {{{"Form6", radiosThenButton2}, {"Form15", buttonThenRadios}}}},
         {W::Schlachtbeil,
          "Schlachtbeil",
          schlachtbeil,
-         {{{"Form7", radiosThenButton2}, {"Form16", buttonThenRadios2}}}},
+         {{{"Form7", radiosThenButton2}, {"Form16", buttonThenRadios}}}},
         {W::Glefe,
          "Glefe",
          glefe,
-         {{{"Form8", buttonBetweenRadios}, {"Form17", buttonThenRadios3}}}},
+         {{{"Form8", buttonBetweenRadios}, {"Form17", buttonThenRadios}}}},
         {W::Hellebarde,
          "Hellebarde",
          hellebarde,
-         {{{"Form9", buttonThenRadios3}, {"Form18", buttonThenRadios3}}}},
+         {{{"Form9", buttonThenRadios}, {"Form18", buttonThenRadios}}}},
         {W::Stielhammer,
          "Stielhammer",
          stielhammer,
-         {{{"Form10", radiosThenButton3}, {"Form19", buttonThenRadios3}}}},
+         {{{"Form10", radiosThenButton3}, {"Form19", buttonThenRadios}}}},
     }};
 }();
 

@@ -118,8 +118,9 @@ inline constexpr std::string_view untrainedWeaponQuestion = "Welche Waffe?";
 
 namespace untrained_windows {
 
-inline constexpr std::array<std::string_view, 2> listThenButton{"ListBox1", "Button1"};
-inline constexpr std::array<std::string_view, 2> buttonThenList{"Button1", "ListBox1"};
+// Where "OK" comes in a window's tab order: after the list or before it.
+inline constexpr int listThenButton = 1;
+inline constexpr int buttonThenList = 0;
 
 } // namespace untrained_windows
 

@@ -99,6 +99,41 @@ private slots:
                  QString("Sturmmangriff stechend (1W6+2)"));
     }
 
+    void eachWindowHasItsTabOrder() {
+        // Tab through each window: "R" a radio button by number, "L" the list, "OK".
+        const QStringList expected{
+            "R1 R2 OK", "R1 R2 R3 OK", "R1 R2 R3 OK", "R1 R2 OK",    "R1 R2 OK",
+            "R1 R2 OK", "R1 R2 OK R3", "OK R1 R2 R3", "R1 R2 R3 OK", // Form2 … Form10
+            "OK R1 R2", "OK R1 R2 R3", "OK R1 R2 R3", "OK R1 R2",    "OK R1 R2",
+            "OK R1 R2", "OK R1 R2 R3", "OK R1 R2 R3", "OK R1 R2 R3", // Form11 … Form19
+            "OK L",     "L OK",        "L OK",        "OK L"};       // Form20 … Form23
+        const auto& all = windows().all();
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            QWidget* window = all[i];
+            const auto shortName = [](const QWidget* control) {
+                const QString name = control->objectName();
+                if (name == "Button1") {
+                    return QString("OK");
+                }
+                return name.startsWith("RadioButton") ? "R" + name.mid(11) : QString("L");
+            };
+            // The window's focus chain starts at the window itself.
+            QStringList order;
+            for (QWidget* control = window->nextInFocusChain(); control != window;
+                 control = control->nextInFocusChain()) {
+                if (control->focusPolicy() & Qt::TabFocus) {
+                    order << shortName(control);
+                }
+            }
+            // Tab goes round: compared as a cycle from the expected first control.
+            const QStringList wanted = expected[static_cast<qsizetype>(i)].split(' ');
+            const qsizetype start = std::max<qsizetype>(0, order.indexOf(wanted.first()));
+            order = order.mid(start) + order.mid(0, start);
+            QCOMPARE(order.join(' ') + " in " + window->objectName(),
+                     expected[static_cast<qsizetype>(i)] + " in " + window->objectName());
+        }
+    }
+
     void everyModeOfEveryWindowWritesItsCode() {
         BoxRecorder boxes;
         for (const Fighter fighter : engine::bothFighters) {

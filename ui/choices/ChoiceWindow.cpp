@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace weapons {
 
@@ -52,7 +53,6 @@ ChoiceWindow::ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window,
     m_okButton->setDefault(true);
     m_okButton->setMinimumWidth(75);
     layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
-    m_controls.push_back(m_okButton);
     connect(m_okButton, &QPushButton::clicked, this, [this] {
         toolkit::guarded([this] {
             // Hidden afterwards whatever happened, also after an error.
@@ -133,31 +133,17 @@ void ChoiceWindow::keyPressEvent(QKeyEvent* event) {
 
 void ChoiceWindow::addChoice(QWidget* control) {
     m_choices->addWidget(control);
-    m_controls.push_back(control);
-}
-
-QWidget* ChoiceWindow::controlNamed(std::string_view name) const {
-    const QString wanted = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    for (QWidget* control : m_controls) {
-        if (control->objectName() == wanted) {
-            return control;
-        }
-    }
-    return nullptr;
+    m_choiceControls.push_back(control);
 }
 
 void ChoiceWindow::applyTabOrder() {
-    QWidget* previous = nullptr;
-    for (const std::string_view name : m_window.tabOrder) {
-        QWidget* control = controlNamed(name);
-        Q_ASSERT(control != nullptr);
-        if (control == nullptr) {
-            continue;
-        }
-        if (previous != nullptr) {
-            QWidget::setTabOrder(previous, control);
-        }
-        previous = control;
+    // The choices in the order they were added, with "OK" where the window data puts it.
+    std::vector<QWidget*> order(m_choiceControls);
+    const auto okAt =
+        std::min(order.size(), static_cast<std::size_t>(std::max(0, m_window.choicesBeforeOk)));
+    order.insert(order.begin() + static_cast<std::ptrdiff_t>(okAt), m_okButton);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
     }
 }
 

@@ -44,9 +44,10 @@ protected:
     // "für Kämpfer 2" or "für Thorgrim", as the window shows it.
     QString currentFighterLine() const;
     QVBoxLayout* choicesLayout() const { return m_choices; }
-    // Adds a choice control under the question; the window data's tab order names it.
+    // Adds a choice control under the question, the next in the tab order.
     void addChoice(QWidget* control);
-    // Sets the tab order the window data names; called once the choices are in place.
+    // Sets the tab order: the choices as added, "OK" where the window data puts it; called
+    // once the choices are in place.
     void applyTabOrder();
     // Tells a screen reader the question, every choice and the current one, as the
     // window's description; called again whenever the current choice changes.
@@ -63,7 +64,6 @@ protected:
 
 private:
     void place();
-    QWidget* controlNamed(std::string_view name) const;
 
     QWidget* m_mainWindow;
     const ChoiceWindowData& m_window;
@@ -74,8 +74,8 @@ private:
     QWidget* m_choiceGroup = nullptr;
     QVBoxLayout* m_choices = nullptr;
     QPushButton* m_okButton = nullptr;
-    // "OK" and the choices, the controls the tab order names.
-    std::vector<QWidget*> m_controls;
+    // The choice controls in the order they were added.
+    std::vector<QWidget*> m_choiceControls;
     bool m_placed = false;
 };
 
