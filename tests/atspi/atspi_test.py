@@ -521,8 +521,9 @@ def check_choice_window_speech(app):
         shown = lambda: [i for i in x_window_ids("Lanze") if map_state(i) == "IsViewable"]
         if check(len(shown()) == 1, "one Lanze X window shows (%r)" % shown()):
             window_id = shown()[0]
-            # openbox drops a request that comes while it is still busy with the window's
-            # focus; asked again each second, as a user clicks again.
+            # openbox at times passes a request this soon after the window opened on to no
+            # one (no WM_DELETE_WINDOW reaches the program); asked again each second, as a
+            # user clicks again.
             def closed():
                 if not shown():
                     return True
