@@ -448,13 +448,6 @@ def map_state(window_id):
     return found.group(1) if found else None
 
 
-def map_state(window_id):
-    """IsViewable, IsUnMapped, or None where the X window is gone."""
-    info = subprocess.run(["xwininfo", "-id", window_id], capture_output=True, text=True).stdout
-    found = re.search(r"Map State: (\w+)", info)
-    return found.group(1) if found else None
-
-
 def press_window_manager_close(window_id):
     """Asks the window manager to close the window, as its close button does
     (_NET_CLOSE_WINDOW, from a pager)."""
