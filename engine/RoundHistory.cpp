@@ -28,58 +28,52 @@ CombatState mergeBack(const CombatState& current, const CombatState& before,
     return std::bit_cast<CombatState>(fields);
 }
 
-PanelLabel labelAt(int index) {
+PanelLabel labelAt(std::size_t index) {
     return static_cast<PanelLabel>(index);
 }
 
 } // namespace
 
-void RoundHistory::startRound(const CombatState& state, const DiceGenerator& dice,
-                              const RoundWindow& window) {
-    if (m_rounds.size() == keptRounds) {
-        m_rounds.pop_front();
-        m_forgotten = true;
+RoundChanges::LabelTexts RoundChanges::labelTexts(const RoundWindow& window) {
+    LabelTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = window.labelText(labelAt(i));
     }
-    Round& round = m_rounds.emplace_back();
-    round.before = state;
-    round.diceBefore = dice.state();
-    for (int i = 0; i < panelLabelCount; ++i) {
-        m_labelsBefore[static_cast<std::size_t>(i)] = window.labelText(labelAt(i));
-    }
+    return texts;
 }
 
-void RoundHistory::finishRound(const CombatState& state, const RoundWindow& window) {
-    Round& round = m_rounds.back();
-    round.after = state;
-    round.labels.clear();
-    round.texts.clear();
-    for (int i = 0; i < panelLabelCount; ++i) {
-        const std::string& before = m_labelsBefore[static_cast<std::size_t>(i)];
+void RoundChanges::recordStart(const CombatState& state, const DiceGenerator& dice) {
+    m_before = state;
+    m_diceBefore = dice.state();
+}
+
+void RoundChanges::recordEnd(const CombatState& state, const LabelTexts& labelsBefore,
+                             const RoundWindow& window) {
+    m_after = state;
+    m_labels.clear();
+    m_texts.clear();
+    for (std::size_t i = 0; i < labelsBefore.size(); ++i) {
+        const std::string& before = labelsBefore[i];
         const std::string after = window.labelText(labelAt(i));
         if (after != before) {
-            round.labels.push_back({labelAt(i), static_cast<std::uint32_t>(before.size()),
-                                    static_cast<std::uint32_t>(after.size())});
-            round.texts += before;
-            round.texts += after;
+            m_labels.push_back({labelAt(i), static_cast<std::uint32_t>(before.size()),
+                                static_cast<std::uint32_t>(after.size())});
+            m_texts += before;
+            m_texts += after;
         }
     }
-    round.labels.shrink_to_fit();
-    round.texts.shrink_to_fit();
-    round.finished = true;
+    m_labels.shrink_to_fit();
+    m_texts.shrink_to_fit();
+    m_ended = true;
 }
 
-std::int32_t RoundHistory::takeBack(CombatState& state, DiceGenerator& dice, RoundWindow& window) {
-    if (!m_rounds.back().finished) {
-        // A round that never came back: what shows now is what it left.
-        finishRound(state, window);
-    }
-    const Round& round = m_rounds.back();
-    const std::int32_t roundNumber = round.after.roundNumber;
-    state = mergeBack(state, round.before, round.after);
-    dice.restoreState(round.diceBefore);
-    const std::string_view texts = round.texts;
+std::int32_t RoundChanges::takeBack(CombatState& state, DiceGenerator& dice,
+                                    RoundWindow& window) const {
+    state = mergeBack(state, m_before, m_after);
+    dice.restoreState(m_diceBefore);
+    const std::string_view texts = m_texts;
     std::size_t offset = 0;
-    for (const LabelChange& change : round.labels) {
+    for (const LabelChange& change : m_labels) {
         const std::string_view before = texts.substr(offset, change.beforeSize);
         const std::string_view after = texts.substr(offset + change.beforeSize, change.afterSize);
         offset += change.beforeSize + change.afterSize;
@@ -87,13 +81,7 @@ std::int32_t RoundHistory::takeBack(CombatState& state, DiceGenerator& dice, Rou
             window.setLabelText(change.label, before);
         }
     }
-    m_rounds.pop_back();
-    return roundNumber;
-}
-
-void RoundHistory::clear() {
-    m_rounds.clear();
-    m_forgotten = false;
+    return m_after.roundNumber;
 }
 
 } // namespace engine

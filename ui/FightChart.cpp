@@ -1,6 +1,7 @@
 #include "FightChart.h"
 
 #include "ChartColours.h"
+#include "engine/Arithmetic.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -40,6 +41,42 @@ FightChart::FightChart(QWidget* parent) : QWidget(parent) {
         "Lebenspunkte (durchgezogen) und Ausdauerpunkte (gestrichelt) beider Kämpfer nach "
         "jeder Runde des laufenden Kampfes, mit der Linie bei 3 Lebenspunkten, an der ein "
         "Kämpfer verloren hat. Ausdauerpunkte außerhalb der Skala liegen an ihrem Rand"));
+}
+
+void FightChart::roundRecorded(const RecordedRound& round, const engine::FightTally&) {
+    if (!round.report) {
+        return;
+    }
+    const engine::RoundReport& report = *round.report;
+    const auto& f1 = report.fighters[0];
+    const auto& f2 = report.fighters[1];
+    if (m_fightPoints.empty()) {
+        // The fight starts where the first round's losses were taken from.
+        using engine::wrappingAdd;
+        addPoint({wrappingAdd(report.roundNumber, -1),
+                  wrappingAdd(f1.lifePoints, report.attackBy[1].lifeLost),
+                  wrappingAdd(f1.endurancePoints, report.attackBy[1].enduranceLost),
+                  wrappingAdd(f2.lifePoints, report.attackBy[0].lifeLost),
+                  wrappingAdd(f2.endurancePoints, report.attackBy[0].enduranceLost)});
+    }
+    addPoint(
+        {report.roundNumber, f1.lifePoints, f1.endurancePoints, f2.lifePoints, f2.endurancePoints});
+}
+
+void FightChart::roundTakenBack(const RecordedRound& round, bool) {
+    if (!round.report || m_fightPoints.empty()) {
+        return;
+    }
+    m_fightPoints.pop_back();
+    if (m_fightPoints.size() == 1) {
+        // Only the point the fight started from is left, which no round follows.
+        m_fightPoints.clear();
+    }
+    placeFightPoints();
+}
+
+void FightChart::fightStarted(bool) {
+    startNewFight();
 }
 
 void FightChart::startNewFight() {

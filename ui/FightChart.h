@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FightChartLayout.h"
+#include "FightRecord.h"
 #include "FighterTexts.h"
 
 #include <QColor>
@@ -12,7 +13,7 @@
 namespace ui {
 
 // Both fighters' life and endurance points over the rounds of the current fight.
-class FightChart : public QWidget {
+class FightChart : public QWidget, public FightRecordView {
     Q_OBJECT
 public:
     using Point = ChartPoint;
@@ -22,6 +23,12 @@ public:
     static constexpr std::size_t maximumPoints = 64;
 
     explicit FightChart(QWidget* parent = nullptr);
+
+    // A resolved round adds its point, the first one of the fight also the point it started
+    // from; a taken-back round takes them away again.
+    void roundRecorded(const RecordedRound& round, const engine::FightTally& tally) override;
+    void roundTakenBack(const RecordedRound& round, bool furthest) override;
+    void fightStarted(bool rematch) override;
 
     void startNewFight();
     void addPoint(const Point& point);

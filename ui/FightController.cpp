@@ -70,6 +70,8 @@ FightController::FightController(TForm1& form)
                                                  engine::forecastFight(m_state, m_roundWindow, 0));
                                          }},
                                         this);
+    m_fightRecord.addView(form.fightLog());
+    m_fightRecord.addView(*form.fightLog().chart());
     connectCommands();
     for (const Fighter fighter : engine::bothFighters) {
         connectFighterInputs(fighter);
@@ -173,22 +175,20 @@ QString FightController::failedRoundText(const std::exception& error,
 
 void FightController::Button1Click() {
     const FightSetup setup = fightSetup();
-    m_roundHistory.startRound(m_state, m_dice, m_roundWindow);
+    m_fightRecord.startRound(m_state, m_dice, m_roundWindow, setup);
     m_form.takeBackRoundItem()->setEnabled(true);
     // However the round ends, the forecast starts from what it left.
     m_forecastView.scheduleUpdate();
     engine::RoundReport report;
     try {
         report = engine::resolveRound(m_state, m_dice, m_roundWindow);
-        m_roundHistory.finishRound(m_state, m_roundWindow);
     } catch (const std::exception& error) {
-        m_roundHistory.finishRound(m_state, m_roundWindow);
         // Logged here, reported by the error box like any error that leaves a handler.
-        m_form.fightLog().addFailedRound(m_state.roundNumber, setup, failedRoundText(error, setup));
+        m_fightRecord.finishFailedRound(m_state, m_roundWindow, failedRoundText(error, setup));
         throw;
     }
     // The log and the chart show the deciding round before any "Kampfende" box.
-    m_form.fightLog().addRound(report, setup);
+    m_fightRecord.finishRound(m_state, m_roundWindow, report);
     m_form.bringRoundResultsIntoView();
     // A screen reader hears the round as the log tells it.
     m_form.roundAnnouncement().announce(roundEntry(report, namesIn(setup)));
@@ -216,29 +216,26 @@ void FightController::NeuKampf1gegen11Click() {
     for (const Fighter fighter : engine::bothFighters) {
         markArmourNotApplied(fighter);
     }
-    m_form.fightLog().startNewFight();
-    forgetRounds();
+    startNewFight(false);
+}
+
+void FightController::startNewFight(bool rematch) {
+    m_fightRecord.startNewFight(rematch);
+    m_form.takeBackRoundItem()->setEnabled(false);
     m_fightToTheEnd->stop();
 }
 
-void FightController::forgetRounds() {
-    // The rounds of the fight before cannot be taken back into the new one.
-    m_roundHistory.clear();
-    m_form.takeBackRoundItem()->setEnabled(false);
-}
-
 void FightController::RundezuruecknehmenClick() {
-    if (m_roundHistory.empty()) {
+    if (!m_fightRecord.canTakeBack()) {
         return;
     }
-    const std::int32_t roundNumber = m_roundHistory.takeBack(m_state, m_dice, m_roundWindow);
+    const auto taken = m_fightRecord.takeBack(m_state, m_dice, m_roundWindow);
     // A round is only generated while the button is enabled; the deciding one disabled it.
     m_form.roundButton()->setEnabled(true);
     // Only the latest rounds of a long fight can be taken back; the user hears where it ends.
-    const bool furthest = m_roundHistory.empty() && m_roundHistory.forgotEarlierRounds();
-    m_form.fightLog().takeBackRound(roundNumber, furthest);
-    m_form.roundAnnouncement().announce(takenBackRoundsLine(roundNumber, roundNumber, furthest));
-    m_form.takeBackRoundItem()->setEnabled(!m_roundHistory.empty());
+    m_form.roundAnnouncement().announce(
+        takenBackRoundsLine(taken.roundNumber, taken.roundNumber, taken.furthest));
+    m_form.takeBackRoundItem()->setEnabled(m_fightRecord.canTakeBack());
     m_forecastView.scheduleUpdate();
     m_fightToTheEnd->stop();
 }
@@ -247,10 +244,8 @@ void FightController::Revanche1Click() {
     engine::resetForRematch(m_state);
     m_form.roundButton()->setEnabled(true);
     resetRematchDisplay(m_form);
-    m_form.fightLog().startRematch();
-    forgetRounds();
     m_forecastView.scheduleUpdate();
-    m_fightToTheEnd->stop();
+    startNewFight(true);
 }
 
 void FightController::Kampfauswuerfeln1Click() {

@@ -5,8 +5,7 @@
 #include "PanelWeaponTarget.h"
 #include "engine/CombatState.h"
 #include "engine/DiceGenerator.h"
-#include "engine/RoundHistory.h"
-#include "ui/FightSetup.h"
+#include "ui/FightRecord.h"
 #include "ui/choices/ChoiceWindows.h"
 
 #include <QObject>
@@ -69,7 +68,7 @@ public:
     void NameChange(engine::Fighter fighter);
 
 private:
-    void forgetRounds();
+    void startNewFight(bool rematch);
     // Marks each armour drop-down of fighter whose shown entry is not his armour.
     void markArmourNotApplied(engine::Fighter fighter);
     void connectCommands();
@@ -81,8 +80,9 @@ private:
     TForm1& m_form;
     engine::CombatState m_state;
     engine::DiceGenerator m_dice;
-    // The rounds of the current fight, for "Runde zurücknehmen".
-    engine::RoundHistory m_roundHistory;
+    // The rounds of the current fight, which the log and its chart show and
+    // "Runde zurücknehmen" takes back.
+    FightRecord m_fightRecord;
     PanelRoundWindow m_roundWindow;
     PanelWeaponTarget m_weaponTarget;
     // Creates the 22 choice windows, which the main window owns as its children.

@@ -2,10 +2,6 @@
 
 #include "FightChart.h"
 #include "FightLogText.h"
-#include "engine/Arithmetic.h"
-#include "engine/RoundHistory.h"
-#include "toolkit/IntegerText.h"
-#include "toolkit/QtText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -224,65 +220,33 @@ void FightLog::openFight(const FightSetup& setup) {
     for (const engine::Fighter fighter : engine::bothFighters) {
         append(setupLine(fighter, setup[engine::indexOf(fighter)]));
     }
-    m_expectedSetup = setup;
 }
 
-void FightLog::logChanges(const FightSetup& setup) {
+void FightLog::roundRecorded(const RecordedRound& round, const engine::FightTally& tally) {
+    if (!m_fightOpen) {
+        openFight(round.read);
+    }
+    m_roundLines.emplace_back();
+    // What the user changed since the previous round.
     for (const engine::Fighter fighter : engine::bothFighters) {
         const std::size_t index = engine::indexOf(fighter);
-        for (const QString& line : changeLines(m_expectedSetup[index], setup[index])) {
+        for (const QString& line : changeLines(round.expected[index], round.read[index])) {
             append(line);
         }
     }
-    m_expectedSetup = setup;
-}
-
-void FightLog::startRoundEntry() {
-    m_roundLines.emplace_back();
-    if (m_loggedRounds.size() == engine::RoundHistory::keptRounds) {
-        m_loggedRounds.pop_front();
-    }
-    m_loggedRounds.push_back({m_tally, m_expectedSetup, 0});
-}
-
-void FightLog::addRound(const engine::RoundReport& report, const FightSetup& setup) {
-    if (!m_fightOpen) {
-        openFight(setup);
-    }
-    startRoundEntry();
-    logChanges(setup);
     append(QString());
-    for (const QString& line : roundEntry(report, namesIn(setup))) {
+    if (!round.report) {
+        append(failedRoundLine(round.roundNumber, round.failure));
+        dropEarlyRoundsBeyondBound();
+        return;
+    }
+    const engine::RoundReport& report = *round.report;
+    const FighterNames names = namesIn(round.read);
+    for (const QString& line : roundEntry(report, names)) {
         append(line);
     }
-    m_tally.add(report);
-    for (const engine::Fighter fighter : engine::bothFighters) {
-        // The round rewrote these labels; a difference before the next round is the user's.
-        const engine::FighterState& after = report.fighters[engine::indexOf(fighter)];
-        auto& values = m_expectedSetup[engine::indexOf(fighter)].values;
-        values[lifePointsRow] = toolkit::toQString(toolkit::integerText(after.lifePoints));
-        values[endurancePointsRow] =
-            toolkit::toQString(toolkit::integerText(after.endurancePoints));
-    }
-
-    const auto& f1 = report.fighters[0];
-    const auto& f2 = report.fighters[1];
-    if (m_chart->points().empty()) {
-        // The fight starts where the first round's losses were taken from.
-        ++m_loggedRounds.back().chartPoints;
-        using engine::wrappingAdd;
-        m_chart->addPoint({wrappingAdd(report.roundNumber, -1),
-                           wrappingAdd(f1.lifePoints, report.attackBy[1].lifeLost),
-                           wrappingAdd(f1.endurancePoints, report.attackBy[1].enduranceLost),
-                           wrappingAdd(f2.lifePoints, report.attackBy[0].lifeLost),
-                           wrappingAdd(f2.endurancePoints, report.attackBy[0].enduranceLost)});
-    }
-    m_chart->addPoint(
-        {report.roundNumber, f1.lifePoints, f1.endurancePoints, f2.lifePoints, f2.endurancePoints});
-    ++m_loggedRounds.back().chartPoints;
-
     if (report.hasLost[0] || report.hasLost[1]) {
-        for (const QString& line : fightEndEntry(report, m_tally, namesIn(setup))) {
+        for (const QString& line : fightEndEntry(report, tally, names)) {
             append(line);
         }
         // The end-of-fight boxes follow at once; what led to them is to be seen behind them.
@@ -291,32 +255,10 @@ void FightLog::addRound(const engine::RoundReport& report, const FightSetup& set
     dropEarlyRoundsBeyondBound();
 }
 
-void FightLog::addFailedRound(int roundNumber, const FightSetup& setup, const QString& failure) {
-    if (!m_fightOpen) {
-        openFight(setup);
-    }
-    startRoundEntry();
-    logChanges(setup);
-    append(QString());
-    append(failedRoundLine(roundNumber, failure));
-    dropEarlyRoundsBeyondBound();
-}
-
-void FightLog::takeBackRound(int roundNumber, bool furthest) {
+void FightLog::roundTakenBack(const RecordedRound& round, bool furthest) {
     const QScopedValueRollback changing(m_changingDocument, true);
-    if (m_loggedRounds.empty()) {
-        return;
-    }
-    const LoggedRound& round = m_loggedRounds.back();
-    m_tally = round.tallyBefore;
-    m_expectedSetup = round.expectedBefore;
-    for (int i = 0; i < round.chartPoints; ++i) {
-        m_chart->takeBackLastPoint();
-    }
-    m_loggedRounds.pop_back();
-
     flush();
-    TakenBack note{roundNumber, roundNumber};
+    TakenBack note{round.roundNumber, round.roundNumber};
     const auto widen = [&note](const std::optional<TakenBack>& earlier) {
         if (earlier) {
             note.first = std::min(note.first, earlier->first);
@@ -343,18 +285,10 @@ void FightLog::takeBackRound(int roundNumber, bool furthest) {
     flush();
 }
 
-void FightLog::startNewFight() {
+void FightLog::fightStarted(bool rematch) {
     // The next entry opens the new fight's section; a fight without rounds leaves none.
     m_fightOpen = false;
-    m_rematch = false;
-    m_tally = {};
-    m_loggedRounds.clear();
-    m_chart->startNewFight();
-}
-
-void FightLog::startRematch() {
-    startNewFight();
-    m_rematch = true;
+    m_rematch = rematch;
 }
 
 QString FightLog::text() {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "FightSetup.h"
-#include "engine/FightTally.h"
-#include "engine/Round.h"
+#include "FightRecord.h"
 
 #include <QGroupBox>
 #include <cstdint>
@@ -21,7 +19,7 @@ class FightChart;
 // keeps the latest rounds, of the earlier fights the latest, each within a bound, and says
 // what it dropped. A taken-back round leaves the log; one line says which were taken back.
 // The view follows the newest line unless the reader has scrolled away from it.
-class FightLog : public QGroupBox {
+class FightLog : public QGroupBox, public FightRecordView {
     Q_OBJECT
 public:
     // Earlier fights kept beside the current one, and the lines they may take together.
@@ -34,18 +32,14 @@ public:
 
     explicit FightLog(QWidget* parent = nullptr);
 
-    // A round resolved from what the fighters brought into it. Where the round ended the
-    // fight, the log and the chart are up to date when this returns.
-    void addRound(const engine::RoundReport& report, const FightSetup& setup);
-    void addFailedRound(int roundNumber, const FightSetup& setup, const QString& failure);
-    // Takes the latest round of the current fight out of the log, the chart and the summary,
-    // with the changes logged before it, and notes it as taken back; furthest when no round
-    // before it can be taken back. The next round is compared with what that round started
-    // from.
-    void takeBackRound(int roundNumber, bool furthest = false);
-    void startNewFight();
-    // The same, with a heading that calls the new fight a rematch.
-    void startRematch();
+    // A recorded round, resolved or stopped. Where it ended the fight, the log is up to date
+    // when this returns.
+    void roundRecorded(const RecordedRound& round, const engine::FightTally& tally) override;
+    // Takes the round out of the log, with the changes logged before it, and notes it as
+    // taken back; furthest when no round before it can be taken back.
+    void roundTakenBack(const RecordedRound& round, bool furthest) override;
+    // The next entry opens a new fight, under a heading that calls it a rematch if it is one.
+    void fightStarted(bool rematch) override;
     // The whole log as plain text.
     QString text();
     // The selection as plain text, or the whole log when nothing is selected; also what
@@ -63,9 +57,6 @@ protected:
 private:
     void append(const QString& line);
     void openFight(const FightSetup& setup);
-    // What changed since the previous round.
-    void logChanges(const FightSetup& setup);
-    void startRoundEntry();
     void dropEarlierFightsBeyondBounds();
     void dropEarlyRoundsBeyondBound();
     // Document changes, in lines; the pending lines must have been written.
@@ -87,18 +78,6 @@ private:
     int m_fightNumber = 0;    // of the latest fight with an entry
     bool m_fightOpen = false; // the current fight has its heading in the log
     bool m_rematch = false;   // the fight not yet opened is a rematch
-    // What the next round would start from if the user changed nothing.
-    FightSetup m_expectedSetup;
-    engine::FightTally m_tally;
-    // What each of the latest rounds of the current fight changed beyond its lines, to
-    // take it back.
-    struct LoggedRound {
-        engine::FightTally tallyBefore;
-        FightSetup expectedBefore;
-        int chartPoints = 0;
-    };
-    std::deque<LoggedRound> m_loggedRounds;
-
     // Rounds taken back in a row, noted at the end of what stayed.
     struct TakenBack {
         int first;

@@ -36,9 +36,9 @@ protected:
         }
         history.finishRound(state, window);
     }
-    std::int32_t takeBack() { return history.takeBack(state, dice, window); }
+    std::int32_t takeBack() { return history.takeBack(state, dice, window).roundNumber; }
 
-    engine::RoundHistory history;
+    engine::RoundHistory<> history;
 };
 
 TEST_F(RoundHistoryTest, EachRoundTakenBackReturnsTheFightToWhereItStood) {
@@ -96,7 +96,7 @@ TEST_F(RoundHistoryTest, FailedRoundIsTakenBackWithTheDiceItDrew) {
 
 TEST_F(RoundHistoryTest, ALongFightKeepsItsLatestRounds) {
     enterStandardValues();
-    constexpr std::size_t kept = engine::RoundHistory::keptRounds;
+    constexpr std::size_t kept = engine::roundsKeptForTakeBack;
     constexpr int beyond = 5;
     FightPoint oldestReachable;
     for (int round = 0; round < int{kept} + beyond; ++round) {

@@ -178,7 +178,7 @@ private slots:
         for (const char* edit : {"Edit1", "Edit9"}) {
             guitest::typeInto(child<QLineEdit>(m_window, edit), "1000000000");
         }
-        constexpr int kept = int{engine::RoundHistory::keptRounds};
+        constexpr int kept = int{engine::roundsKeptForTakeBack};
         constexpr int rounds = kept + 2;
         FightPoint oldestReachable{};
         for (int round = 0; round < rounds; ++round) {
