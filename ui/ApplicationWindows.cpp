@@ -24,7 +24,7 @@ ApplicationWindows::ApplicationWindows()
 
 ApplicationWindows::~ApplicationWindows() = default;
 
-weapons::ChoiceWindows& ApplicationWindows::choiceWindows() {
+choices::ChoiceWindows& ApplicationWindows::choiceWindows() {
     return m_fightController->choiceWindows();
 }
 

@@ -2,16 +2,15 @@
 
 #include <memory>
 
-namespace weapons {
-class ChoiceWindows;
-}
-
 namespace roster {
 class RosterController;
 }
 
 namespace ui {
 
+namespace choices {
+class ChoiceWindows;
+}
 class FightController;
 class TForm1;
 
@@ -27,7 +26,7 @@ public:
 
     TForm1& form1() { return *m_form1; }
     FightController& fightController() { return *m_fightController; }
-    weapons::ChoiceWindows& choiceWindows();
+    choices::ChoiceWindows& choiceWindows();
     roster::RosterController& rosterController() { return *m_rosterController; }
 
 private:

@@ -33,7 +33,7 @@ public:
     ~FightController() override;
 
     engine::CombatState& combatState() { return m_state; }
-    weapons::ChoiceWindows& choiceWindows() { return m_choiceWindows; }
+    choices::ChoiceWindows& choiceWindows() { return m_choiceWindows; }
     const engine::DiceGenerator& dice() const { return m_dice; }
     ForecastView& forecastView() { return m_forecastView; }
     const PanelWeaponTarget& weaponTarget() const { return m_weaponTarget; }
@@ -86,7 +86,7 @@ private:
     PanelRoundWindow m_roundWindow;
     PanelWeaponTarget m_weaponTarget;
     // Creates the 22 choice windows, which the main window owns as its children.
-    weapons::ChoiceWindows m_choiceWindows;
+    choices::ChoiceWindows m_choiceWindows;
     std::array<ListSelectionWatcher*, 2> m_weaponListWatchers{};
     FightToTheEnd* m_fightToTheEnd = nullptr;
     ForecastView m_forecastView;

@@ -6,10 +6,6 @@ const AttackModeWeaponData& attackModeWeaponData(AttackModeWeapon weapon) {
     return attackModeWeapons[static_cast<std::size_t>(weapon)];
 }
 
-const ChoiceWindowData& attackModeWindow(AttackModeWeapon weapon, engine::Fighter fighter) {
-    return attackModeWeaponData(weapon).windows[engine::indexOf(fighter)];
-}
-
 std::string_view captionFor(const AttackModeOption& option, engine::Fighter fighter) {
     if (fighter == engine::Fighter::Second && !option.secondFighterCaption.empty()) {
         return option.secondFighterCaption;
@@ -29,8 +25,7 @@ ChoiceOutcome confirmAttackMode(AttackModeWeapon weapon, std::optional<int> chec
     if (!meetsMinimums(mode->minimums, strength, dexterity)) {
         return ShowErrorMessage{missingAttributesText};
     }
-    return SetDamageCode{mode->damageCode,
-                         {attackModeWeaponData(weapon).windowTitle, mode->caption}};
+    return SetDamageCode{mode->damageCode, {attackModeWeaponData(weapon).name, mode->caption}};
 }
 
 } // namespace weapons

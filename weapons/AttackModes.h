@@ -38,23 +38,13 @@ struct AttackModeOption {
 
 struct AttackModeWeaponData {
     AttackModeWeapon weapon;
-    std::string_view windowTitle;
-    // In radio order: RadioButton1, RadioButton2, RadioButton3.
+    // What the chosen weapon is called where it is shown.
+    std::string_view name;
+    // In the order they are offered.
     std::span<const AttackModeOption> modes;
-    // Indexed by engine::indexOf(fighter).
-    std::array<ChoiceWindowData, 2> windows;
 };
 
-inline constexpr std::string_view attackModeQuestion = "Welche Angriffsart?";
-
 namespace attack_mode_data {
-
-// Where "OK" comes in a window's tab order: after the radio buttons, before them, or
-// between the second and the third.
-inline constexpr int radiosThenButton2 = 2;
-inline constexpr int radiosThenButton3 = 3;
-inline constexpr int buttonThenRadios = 0;
-inline constexpr int buttonBetweenRadios = 2;
 
 inline constexpr std::array<AttackModeOption, 2> krummsaebel{{
     {"normal (1W6)", "1W6", {}},
@@ -105,42 +95,15 @@ inline constexpr std::array<AttackModeWeaponData, 9> attackModeWeapons = [] {
     using namespace attack_mode_data;
     using W = AttackModeWeapon;
     return std::array<AttackModeWeaponData, 9>{{
-        {W::Krummsaebel,
-         "Krummsäbel",
-         krummsaebel,
-         {{{"Form2", radiosThenButton2}, {"Form11", buttonThenRadios}}}},
-        {W::Lanze,
-         "Lanze",
-         lanze,
-         {{{"Form3", radiosThenButton3}, {"Form12", buttonThenRadios, false}}}},
-        {W::Stossspeer,
-         "Stoßspeer",
-         stossspeer,
-         {{{"Form4", radiosThenButton3}, {"Form13", buttonThenRadios, true, true}}}},
-        {W::Anderthalbhaender,
-         "Anderthalbhänder",
-         anderthalbhaender,
-         {{{"Form5", radiosThenButton2}, {"Form14", buttonThenRadios}}}},
-        {W::Ogerhammer,
-         "Ogerhammer",
-         ogerhammer,
-         {{{"Form6", radiosThenButton2}, {"Form15", buttonThenRadios}}}},
-        {W::Schlachtbeil,
-         "Schlachtbeil",
-         schlachtbeil,
-         {{{"Form7", radiosThenButton2}, {"Form16", buttonThenRadios}}}},
-        {W::Glefe,
-         "Glefe",
-         glefe,
-         {{{"Form8", buttonBetweenRadios}, {"Form17", buttonThenRadios}}}},
-        {W::Hellebarde,
-         "Hellebarde",
-         hellebarde,
-         {{{"Form9", buttonThenRadios}, {"Form18", buttonThenRadios}}}},
-        {W::Stielhammer,
-         "Stielhammer",
-         stielhammer,
-         {{{"Form10", radiosThenButton3}, {"Form19", buttonThenRadios}}}},
+        {W::Krummsaebel, "Krummsäbel", krummsaebel},
+        {W::Lanze, "Lanze", lanze},
+        {W::Stossspeer, "Stoßspeer", stossspeer},
+        {W::Anderthalbhaender, "Anderthalbhänder", anderthalbhaender},
+        {W::Ogerhammer, "Ogerhammer", ogerhammer},
+        {W::Schlachtbeil, "Schlachtbeil", schlachtbeil},
+        {W::Glefe, "Glefe", glefe},
+        {W::Hellebarde, "Hellebarde", hellebarde},
+        {W::Stielhammer, "Stielhammer", stielhammer},
     }};
 }();
 
@@ -156,9 +119,7 @@ static_assert([] {
 
 const AttackModeWeaponData& attackModeWeaponData(AttackModeWeapon weapon);
 
-const ChoiceWindowData& attackModeWindow(AttackModeWeapon weapon, engine::Fighter fighter);
-
-// The radio button's text in the given fighter's window.
+// The mode's text as the given fighter is offered it.
 std::string_view captionFor(const AttackModeOption& option, engine::Fighter fighter);
 
 // OK in an attack-mode window. checkedRadio is the position of the checked radio button

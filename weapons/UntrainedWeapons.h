@@ -106,35 +106,16 @@ inline constexpr std::array<UntrainedWeaponEntry, 34> unfamiliarWeaponTable = []
     return table;
 }();
 
-// What the improvised and the unfamiliar lists each show, and their two windows.
-struct UntrainedWeaponDialog {
-    std::string_view windowTitle;
+// The improvised and the unfamiliar weapons: what each list is called and what it holds.
+struct UntrainedWeaponList {
+    std::string_view name;
     std::span<const UntrainedWeaponEntry> table;
-    // Indexed by engine::indexOf(fighter).
-    std::array<ChoiceWindowData, 2> windows;
 };
 
-inline constexpr std::string_view untrainedWeaponQuestion = "Welche Waffe?";
-
-namespace untrained_windows {
-
-// Where "OK" comes in a window's tab order: after the list or before it.
-inline constexpr int listThenButton = 1;
-inline constexpr int buttonThenList = 0;
-
-} // namespace untrained_windows
-
-inline constexpr UntrainedWeaponDialog improvisedWeaponDialog{
-    "Improvisierte Waffen",
-    improvisedWeaponTable,
-    {{{"Form20", untrained_windows::buttonThenList},
-      {"Form21", untrained_windows::listThenButton}}}};
-
-inline constexpr UntrainedWeaponDialog unfamiliarWeaponDialog{
-    "Unvertraute Waffen",
-    unfamiliarWeaponTable,
-    {{{"Form22", untrained_windows::listThenButton},
-      {"Form23", untrained_windows::buttonThenList}}}};
+inline constexpr UntrainedWeaponList improvisedWeaponList{"Improvisierte Waffen",
+                                                          improvisedWeaponTable};
+inline constexpr UntrainedWeaponList unfamiliarWeaponList{"Unvertraute Waffen",
+                                                          unfamiliarWeaponTable};
 
 // Flat attack values of an improvised or unfamiliar weapon.
 inline constexpr std::string_view attackValueMinimumsMet = "4";

@@ -40,15 +40,4 @@ template <typename Row> const Row* rowAt(std::span<const Row> rows, int index) {
     return &rows[static_cast<std::size_t>(index)];
 }
 
-// One fighter's choice window of a table.
-struct ChoiceWindowData {
-    std::string_view objectName;
-    // How many of the choices come before "OK" in the tab order: 0 puts "OK" first.
-    int choicesBeforeOk = 0;
-    // Close box in the title bar; without it the window is left only through OK.
-    bool hasTitleBarButtons = true;
-    // Opens centred on the main window instead of the screen.
-    bool centredOnMainWindow = false;
-};
-
 } // namespace weapons

@@ -8,6 +8,7 @@
 #include "weapons/AttackModes.h"
 
 #include <QRadioButton>
+#include <QScreen>
 #include <QtTest>
 #include <memory>
 
@@ -33,14 +34,14 @@ void clickOk(QWidget* window) {
 class ChoiceWindowTest : public guitest::MainWindowTestCase {
     Q_OBJECT
 
-    weapons::ChoiceWindows& windows() { return m_windows->choiceWindows(); }
+    ui::choices::ChoiceWindows& windows() { return m_windows->choiceWindows(); }
     void setAttributes(Fighter fighter, int strength, int dexterity) {
         setField(m_window, fighter == Fighter::First ? "Edit5" : "Edit12",
                  QString::number(strength));
         setField(m_window, fighter == Fighter::First ? "Edit6" : "Edit13",
                  QString::number(dexterity));
     }
-    weapons::AttackModeChoiceWindow& openAttackModes(AttackModeWeapon weapon, Fighter fighter) {
+    ui::choices::AttackModeChoiceWindow& openAttackModes(AttackModeWeapon weapon, Fighter fighter) {
         auto& window = windows().attackModeWindow(weapon, fighter);
         window.showAndRaise();
         return window;
@@ -92,6 +93,19 @@ private slots:
                     .attackModeWindow(AttackModeWeapon::Lanze, Fighter::First)
                     .windowFlags()
                     .testFlag(Qt::WindowCloseButtonHint));
+        // Fighter 2's Stoßspeer window opens centred on the main window, the others on the
+        // screen.
+        m_window->move(0, 0);
+        for (const Fighter fighter : engine::bothFighters) {
+            auto& stossspeer = openAttackModes(AttackModeWeapon::Stossspeer, fighter);
+            const QPoint centre = fighter == Fighter::Second
+                                      ? m_window->frameGeometry().center()
+                                      : stossspeer.screen()->availableGeometry().center();
+            // Centring rounds each side of the frame on its own.
+            QVERIFY2((stossspeer.frameGeometry().center() - centre).manhattanLength() <= 4,
+                     qPrintable(stossspeer.objectName()));
+            stossspeer.hide();
+        }
         QCOMPARE(child<QRadioButton>(
                      &windows().attackModeWindow(AttackModeWeapon::Glefe, Fighter::Second),
                      "RadioButton3")
@@ -435,7 +449,7 @@ private slots:
             visible += window->isVisible() ? 1 : 0;
         }
         QCOMPARE(visible, 3);
-        QCOMPARE(m_window->findChildren<weapons::ChoiceWindow*>().size(), 22);
+        QCOMPARE(m_window->findChildren<ui::choices::ChoiceWindow*>().size(), 22);
     }
 
     void aFightWithWeaponsAndArmourChosenThroughTheWindows() {

@@ -227,7 +227,7 @@ public:
         for (Fighter fighter : engine::bothFighters) {
             m_panels.push_back(&m_window->panel(fighter));
         }
-        for (weapons::ChoiceWindow* window : m_windows->choiceWindows().all()) {
+        for (ui::choices::ChoiceWindow* window : m_windows->choiceWindows().all()) {
             m_allowedWindows.insert(window);
         }
         m_allowedWindows.insert(m_window);
@@ -335,7 +335,7 @@ private:
 
     QStringList choiceWindowsMissing(const std::set<QObject*>& seen) const {
         QStringList missing;
-        for (weapons::ChoiceWindow* window : m_windows->choiceWindows().all()) {
+        for (ui::choices::ChoiceWindow* window : m_windows->choiceWindows().all()) {
             if (!seen.contains(window)) {
                 missing << window->objectName();
             }
@@ -726,8 +726,8 @@ private:
     }
 
     void useChoiceWindow() {
-        std::vector<weapons::ChoiceWindow*> open;
-        for (weapons::ChoiceWindow* window : m_windows->choiceWindows().all()) {
+        std::vector<ui::choices::ChoiceWindow*> open;
+        for (ui::choices::ChoiceWindow* window : m_windows->choiceWindows().all()) {
             if (window->isVisible()) {
                 open.push_back(window);
             }
@@ -736,17 +736,17 @@ private:
             openChoiceWindow();
             return;
         }
-        weapons::ChoiceWindow* window = m_chance.pick(open);
+        ui::choices::ChoiceWindow* window = m_chance.pick(open);
         const QString name = window->objectName();
         switch (m_chance.weighted(std::array<double, 6>{5, 4, 1, 1, 1, 1})) {
         case 0:
-            if (auto* modes = qobject_cast<weapons::AttackModeChoiceWindow*>(window)) {
+            if (auto* modes = qobject_cast<ui::choices::AttackModeChoiceWindow*>(window)) {
                 const auto radios = modes->findChildren<QRadioButton*>();
                 QRadioButton* radio = m_chance.pick(radios);
                 note(QStringLiteral("%1: click %2").arg(name, radio->objectName()));
                 QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
             } else {
-                auto* list = static_cast<weapons::UntrainedWeaponChoiceWindow*>(window)->list();
+                auto* list = static_cast<ui::choices::UntrainedWeaponChoiceWindow*>(window)->list();
                 const int row = m_chance.below(list->count());
                 note(QStringLiteral("%1: click row %2").arg(name).arg(row));
                 clickListRow(list, row, m_chance.oneIn(8));
@@ -776,7 +776,7 @@ private:
             expect(!window->isVisible(), QStringLiteral("%1 stayed open after close").arg(name));
             break;
         default: {
-            if (auto* untrained = qobject_cast<weapons::UntrainedWeaponChoiceWindow*>(window)) {
+            if (auto* untrained = qobject_cast<ui::choices::UntrainedWeaponChoiceWindow*>(window)) {
                 const auto key =
                     m_chance.pick(std::array{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End});
                 note(QStringLiteral("%1: key %2 in the list").arg(name, keyName(key)));

@@ -73,19 +73,6 @@ TEST(AttackModes, GlefeThirdCaptionDiffersForFighterTwo) {
     EXPECT_EQ(weapons::captionFor(hellebarde, Fighter::Second), "Sturmangriff stechend (1W6+2)");
 }
 
-TEST(AttackModes, WindowsNamesAndQuirks) {
-    for (std::size_t position = 0; position < weapons::attackModeWeapons.size(); ++position) {
-        const weapons::AttackModeWeaponData& weapon = weapons::attackModeWeapons[position];
-        SCOPED_TRACE(std::string(weapon.windowTitle));
-        EXPECT_EQ(weapon.windows[0].objectName, "Form" + std::to_string(2 + position));
-        EXPECT_EQ(weapon.windows[1].objectName, "Form" + std::to_string(11 + position));
-        for (const weapons::ChoiceWindowData& window : weapon.windows) {
-            EXPECT_EQ(window.hasTitleBarButtons, window.objectName != "Form12");
-            EXPECT_EQ(window.centredOnMainWindow, window.objectName == "Form13");
-        }
-    }
-}
-
 TEST(AttackModeSelection, NoCheckedOrUnknownRadioWritesNothing) {
     EXPECT_EQ(weapons::confirmAttackMode(AttackModeWeapon::Lanze, std::nullopt, 100, 100),
               ChoiceOutcome(weapons::NoAction{}));
@@ -104,7 +91,7 @@ TEST(AttackModeSelection, ModesWithoutMinimumsIgnoreTheAttributes) {
             }
             EXPECT_EQ(
                 weapons::confirmAttackMode(weapon.weapon, static_cast<int>(radio), lowest, lowest),
-                writes(mode.damageCode, weapon.windowTitle, mode.caption))
+                writes(mode.damageCode, weapon.name, mode.caption))
                 << mode.caption;
         }
     }

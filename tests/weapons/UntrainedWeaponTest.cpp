@@ -89,19 +89,6 @@ TEST(UntrainedWeapons, UnfamiliarMissilesEqualTheEndOfTheWeaponList) {
     EXPECT_EQ(skhallanta.damageCode, "2x(2W6-3)");
 }
 
-TEST(UntrainedWeapons, WindowDescriptions) {
-    EXPECT_EQ(weapons::improvisedWeaponDialog.windowTitle, "Improvisierte Waffen");
-    EXPECT_EQ(weapons::unfamiliarWeaponDialog.windowTitle, "Unvertraute Waffen");
-    EXPECT_EQ(weapons::improvisedWeaponDialog.table.size(), 18U);
-    EXPECT_EQ(weapons::unfamiliarWeaponDialog.table.size(), 34U);
-    using V = std::vector<std::string_view>;
-    const auto names = [](const weapons::UntrainedWeaponDialog& dialog) {
-        return V{dialog.windows[0].objectName, dialog.windows[1].objectName};
-    };
-    EXPECT_EQ(names(weapons::improvisedWeaponDialog), (V{"Form20", "Form21"}));
-    EXPECT_EQ(names(weapons::unfamiliarWeaponDialog), (V{"Form22", "Form23"}));
-}
-
 // A missed minimum never refuses: the code is written and only the attack value drops.
 TEST(UntrainedWeaponSelection, EveryWeaponRowAtItsMinimumsAndOneBelow) {
     for (const auto table : {improvised, unfamiliar}) {

@@ -33,7 +33,7 @@ int indexOf(std::string_view listText) {
 // windows rather than from the outcome the rule reads.
 ChoiceOutcome acceptedChoice(const weapons::WeaponEntry& entry) {
     for (const weapons::AttackModeWeaponData& weapon : weapons::attackModeWeapons) {
-        if (entry.listText.starts_with(std::string(weapon.windowTitle) + " (")) {
+        if (entry.listText.starts_with(std::string(weapon.name) + " (")) {
             return weapons::OpenAttackModeWindow{weapon.weapon};
         }
     }
@@ -74,11 +74,11 @@ TEST(WeaponCatalogue, EachAttackModeWeaponHasOneLine) {
             const auto* window = std::get_if<weapons::OpenAttackModeWindow>(&entry.outcome);
             if (window != nullptr && window->weapon == weapon.weapon) {
                 ++lines;
-                EXPECT_TRUE(entry.listText.starts_with(std::string(weapon.windowTitle) + " ("))
+                EXPECT_TRUE(entry.listText.starts_with(std::string(weapon.name) + " ("))
                     << entry.listText;
             }
         }
-        EXPECT_EQ(lines, 1) << weapon.windowTitle;
+        EXPECT_EQ(lines, 1) << weapon.name;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "AttackModeChoiceWindow.h"
 
 #include "ChoiceExecutor.h"
+#include "ChoiceWindowData.h"
 #include "toolkit/QtText.h"
 #include "weapons/AttackModes.h"
 #include "weapons/RequirementHints.h"
@@ -9,20 +10,23 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace weapons {
+namespace ui::choices {
 
-AttackModeChoiceWindow::AttackModeChoiceWindow(QWidget* mainWindow, AttackModeWeapon weapon,
-                                               engine::Fighter fighter, WeaponTarget& target,
+AttackModeChoiceWindow::AttackModeChoiceWindow(QWidget* mainWindow,
+                                               weapons::AttackModeWeapon weapon,
+                                               engine::Fighter fighter,
+                                               weapons::WeaponTarget& target,
                                                const ChoiceExecutor& executor)
     : ChoiceWindow(mainWindow, attackModeWindow(weapon, fighter),
-                   attackModeWeaponData(weapon).windowTitle, attackModeQuestion, fighter),
+                   weapons::attackModeWeaponData(weapon).name, attackModeQuestion, fighter),
       m_weapon(weapon), m_target(target), m_executor(executor) {
     int number = 1;
-    for (const AttackModeOption& mode : attackModeWeaponData(weapon).modes) {
-        auto* radio = new QRadioButton(toolkit::toQString(captionFor(mode, fighter)), this);
+    for (const weapons::AttackModeOption& mode : weapons::attackModeWeaponData(weapon).modes) {
+        auto* radio =
+            new QRadioButton(toolkit::toQString(weapons::captionFor(mode, fighter)), this);
         radio->setObjectName(QStringLiteral("RadioButton%1").arg(number++));
         if (mode.minimums.strength || mode.minimums.dexterity) {
-            radio->setToolTip(toolkit::toQString(minimumsHint(mode.minimums)));
+            radio->setToolTip(toolkit::toQString(weapons::minimumsHint(mode.minimums)));
         }
         addChoice(radio);
         m_modes.push_back(radio);
@@ -63,8 +67,8 @@ void AttackModeChoiceWindow::checkMode(int position) {
 }
 
 void AttackModeChoiceWindow::Button1Click() {
-    m_executor.carryOut(confirmAttackMode(m_weapon, checkedMode(), m_target.strength(fighter()),
-                                          m_target.dexterity(fighter())));
+    m_executor.carryOut(weapons::confirmAttackMode(
+        m_weapon, checkedMode(), m_target.strength(fighter()), m_target.dexterity(fighter())));
 }
 
-} // namespace weapons
+} // namespace ui::choices

@@ -10,9 +10,12 @@
 class QRadioButton;
 
 namespace weapons {
+class WeaponTarget;
+}
+
+namespace ui::choices {
 
 class ChoiceExecutor;
-class WeaponTarget;
 
 // "Welche Angriffsart?": one radio button per attack mode of a weapon. All eighteen
 // windows (nine weapons, two fighters) are this class, fed by the attack-mode table.
@@ -20,10 +23,11 @@ class AttackModeChoiceWindow : public ChoiceWindow {
     Q_OBJECT
 public:
     // executor carries out the choices of this fighter.
-    AttackModeChoiceWindow(QWidget* mainWindow, AttackModeWeapon weapon, engine::Fighter fighter,
-                           WeaponTarget& target, const ChoiceExecutor& executor);
+    AttackModeChoiceWindow(QWidget* mainWindow, weapons::AttackModeWeapon weapon,
+                           engine::Fighter fighter, weapons::WeaponTarget& target,
+                           const ChoiceExecutor& executor);
 
-    AttackModeWeapon weapon() const { return m_weapon; }
+    weapons::AttackModeWeapon weapon() const { return m_weapon; }
     // 0-based position of the checked mode, if any.
     std::optional<int> checkedMode() const;
     // Checks the mode at that position, as a click on its radio button does.
@@ -36,10 +40,10 @@ protected:
     QWidget* choiceFocus() const override;
 
 private:
-    AttackModeWeapon m_weapon;
-    WeaponTarget& m_target;
+    weapons::AttackModeWeapon m_weapon;
+    weapons::WeaponTarget& m_target;
     const ChoiceExecutor& m_executor;
     std::vector<QRadioButton*> m_modes;
 };
 
-} // namespace weapons
+} // namespace ui::choices

@@ -8,32 +8,32 @@
 #include <optional>
 #include <string_view>
 
-namespace weapons {
+namespace ui::choices {
 
 // Carries out what a weapon rule decided, in the order the labels must change: the
 // DamageCode first, then the attack value where there is one, then the attack type.
 class ChoiceExecutor {
 public:
     // Shows the fighter's window of an attack-mode weapon.
-    using WindowOpener = std::function<void(AttackModeWeapon)>;
+    using WindowOpener = std::function<void(weapons::AttackModeWeapon)>;
 
-    ChoiceExecutor(engine::Fighter fighter, WeaponTarget& target, WindowOpener openWindow);
+    ChoiceExecutor(engine::Fighter fighter, weapons::WeaponTarget& target, WindowOpener openWindow);
 
-    void carryOut(const ChoiceOutcome& outcome) const;
+    void carryOut(const weapons::ChoiceOutcome& outcome) const;
 
-    void operator()(const NoAction&) const {}
-    void operator()(const ShowErrorMessage& message) const;
-    void operator()(const SetDamageCode& choice) const;
-    void operator()(const SetUntrainedWeapon& choice) const;
-    void operator()(const OpenAttackModeWindow& open) const;
+    void operator()(const weapons::NoAction&) const {}
+    void operator()(const weapons::ShowErrorMessage& message) const;
+    void operator()(const weapons::SetDamageCode& choice) const;
+    void operator()(const weapons::SetUntrainedWeapon& choice) const;
+    void operator()(const weapons::OpenAttackModeWindow& open) const;
 
 private:
-    void writeWeapon(const ChosenWeapon& weapon, std::string_view damageCode,
+    void writeWeapon(const weapons::ChosenWeapon& weapon, std::string_view damageCode,
                      std::optional<std::string_view> attackValue) const;
 
     engine::Fighter m_fighter;
-    WeaponTarget& m_target;
+    weapons::WeaponTarget& m_target;
     WindowOpener m_openWindow;
 };
 
-} // namespace weapons
+} // namespace ui::choices

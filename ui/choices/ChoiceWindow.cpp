@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace weapons {
+namespace ui::choices {
 
 ChoiceWindow::ChoiceWindow(QWidget* mainWindow, const ChoiceWindowData& window,
                            std::string_view title, std::string_view question,
@@ -147,4 +147,4 @@ void ChoiceWindow::applyTabOrder() {
     }
 }
 
-} // namespace weapons
+} // namespace ui::choices

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ChoiceWindowData.h"
 #include "engine/Fighter.h"
-#include "weapons/WeaponTableParts.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -12,7 +12,7 @@ class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
-namespace weapons {
+namespace ui::choices {
 
 // The frame all choice windows share: a question on top, the fighter it serves, the
 // choices, and "OK" centred at the bottom. Not modal; "OK" applies and hides, the close
@@ -79,4 +79,4 @@ private:
     bool m_placed = false;
 };
 
-} // namespace weapons
+} // namespace ui::choices

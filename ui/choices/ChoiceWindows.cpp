@@ -3,13 +3,13 @@
 #include "AttackModeChoiceWindow.h"
 #include "UntrainedWeaponChoiceWindow.h"
 
-namespace weapons {
+namespace ui::choices {
 
-ChoiceWindows::ChoiceWindows(QWidget* mainWindow, WeaponTarget& target)
+ChoiceWindows::ChoiceWindows(QWidget* mainWindow, weapons::WeaponTarget& target)
     : m_executors{executorFor(engine::Fighter::First, target),
                   executorFor(engine::Fighter::Second, target)} {
     for (const engine::Fighter fighter : engine::bothFighters) {
-        for (const AttackModeWeaponData& data : attackModeWeapons) {
+        for (const weapons::AttackModeWeaponData& data : weapons::attackModeWeapons) {
             auto* window = new AttackModeChoiceWindow(mainWindow, data.weapon, fighter, target,
                                                       m_executors[engine::indexOf(fighter)]);
             m_attackModes[engine::indexOf(fighter)][static_cast<std::size_t>(data.weapon)] = window;
@@ -18,25 +18,25 @@ ChoiceWindows::ChoiceWindows(QWidget* mainWindow, WeaponTarget& target)
     }
     for (const engine::Fighter fighter : engine::bothFighters) {
         m_improvised[engine::indexOf(fighter)] =
-            new UntrainedWeaponChoiceWindow(mainWindow, improvisedWeaponDialog, fighter, target,
+            new UntrainedWeaponChoiceWindow(mainWindow, improvisedWeaponWindows, fighter, target,
                                             m_executors[engine::indexOf(fighter)]);
         m_all.push_back(m_improvised[engine::indexOf(fighter)]);
     }
     for (const engine::Fighter fighter : engine::bothFighters) {
         m_unfamiliar[engine::indexOf(fighter)] =
-            new UntrainedWeaponChoiceWindow(mainWindow, unfamiliarWeaponDialog, fighter, target,
+            new UntrainedWeaponChoiceWindow(mainWindow, unfamiliarWeaponWindows, fighter, target,
                                             m_executors[engine::indexOf(fighter)]);
         m_all.push_back(m_unfamiliar[engine::indexOf(fighter)]);
     }
 }
 
-ChoiceExecutor ChoiceWindows::executorFor(engine::Fighter fighter, WeaponTarget& target) {
-    return ChoiceExecutor(fighter, target, [this, fighter](AttackModeWeapon weapon) {
+ChoiceExecutor ChoiceWindows::executorFor(engine::Fighter fighter, weapons::WeaponTarget& target) {
+    return ChoiceExecutor(fighter, target, [this, fighter](weapons::AttackModeWeapon weapon) {
         attackModeWindow(weapon, fighter).showAndRaise();
     });
 }
 
-AttackModeChoiceWindow& ChoiceWindows::attackModeWindow(AttackModeWeapon weapon,
+AttackModeChoiceWindow& ChoiceWindows::attackModeWindow(weapons::AttackModeWeapon weapon,
                                                         engine::Fighter fighter) {
     return *m_attackModes[engine::indexOf(fighter)][static_cast<std::size_t>(weapon)];
 }
@@ -61,4 +61,4 @@ const ChoiceExecutor& ChoiceWindows::executor(engine::Fighter fighter) const {
     return m_executors[engine::indexOf(fighter)];
 }
 
-} // namespace weapons
+} // namespace ui::choices

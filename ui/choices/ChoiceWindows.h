@@ -11,11 +11,14 @@ class QString;
 class QWidget;
 
 namespace weapons {
+class WeaponTarget;
+}
+
+namespace ui::choices {
 
 class AttackModeChoiceWindow;
 class ChoiceWindow;
 class UntrainedWeaponChoiceWindow;
-class WeaponTarget;
 
 // The 22 choice windows beside the main window. They are created once, hidden, in their
 // fixed order (Form2 … Form10 for fighter 1's attack modes, Form11 … Form19 for fighter
@@ -23,12 +26,13 @@ class WeaponTarget;
 // main window and are only shown and hidden afterwards.
 class ChoiceWindows {
 public:
-    ChoiceWindows(QWidget* mainWindow, WeaponTarget& target);
+    ChoiceWindows(QWidget* mainWindow, weapons::WeaponTarget& target);
     // The windows' executors open the attack-mode windows held here.
     ChoiceWindows(const ChoiceWindows&) = delete;
     ChoiceWindows& operator=(const ChoiceWindows&) = delete;
 
-    AttackModeChoiceWindow& attackModeWindow(AttackModeWeapon weapon, engine::Fighter fighter);
+    AttackModeChoiceWindow& attackModeWindow(weapons::AttackModeWeapon weapon,
+                                             engine::Fighter fighter);
     UntrainedWeaponChoiceWindow& improvisedWindow(engine::Fighter fighter);
     UntrainedWeaponChoiceWindow& unfamiliarWindow(engine::Fighter fighter);
     // Carries out a choice made for the fighter; it opens the attack-mode windows held here.
@@ -41,7 +45,7 @@ public:
     const std::vector<ChoiceWindow*>& all() const { return m_all; }
 
 private:
-    ChoiceExecutor executorFor(engine::Fighter fighter, WeaponTarget& target);
+    ChoiceExecutor executorFor(engine::Fighter fighter, weapons::WeaponTarget& target);
 
     // Indexed by engine::indexOf(fighter).
     std::array<ChoiceExecutor, 2> m_executors;
@@ -51,4 +55,4 @@ private:
     std::vector<ChoiceWindow*> m_all;
 };
 
-} // namespace weapons
+} // namespace ui::choices

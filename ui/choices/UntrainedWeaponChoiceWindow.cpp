@@ -9,22 +9,22 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-namespace weapons {
+namespace ui::choices {
 
 UntrainedWeaponChoiceWindow::UntrainedWeaponChoiceWindow(QWidget* mainWindow,
-                                                         const UntrainedWeaponDialog& dialog,
+                                                         const UntrainedWeaponWindows& windows,
                                                          engine::Fighter fighter,
-                                                         WeaponTarget& target,
+                                                         weapons::WeaponTarget& target,
                                                          const ChoiceExecutor& executor)
-    : ChoiceWindow(mainWindow, dialog.windows[engine::indexOf(fighter)], dialog.windowTitle,
+    : ChoiceWindow(mainWindow, windows.windows[engine::indexOf(fighter)], windows.list->name,
                    untrainedWeaponQuestion, fighter),
-      m_dialog(dialog), m_target(target), m_executor(executor) {
+      m_choices(*windows.list), m_target(target), m_executor(executor) {
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (const UntrainedWeaponEntry& entry : dialog.table) {
+    for (const weapons::UntrainedWeaponEntry& entry : m_choices.table) {
         auto* item = new QListWidgetItem(toolkit::toQString(entry.listText), m_list);
-        if (const auto hint = untrainedWeaponHint(entry, fighter)) {
+        if (const auto hint = weapons::untrainedWeaponHint(entry, fighter)) {
             item->setToolTip(toolkit::toQString(*hint));
         }
     }
@@ -67,13 +67,13 @@ QWidget* UntrainedWeaponChoiceWindow::choiceFocus() const {
 }
 
 void UntrainedWeaponChoiceWindow::Button1Click() {
-    ChoiceOutcome outcome =
-        confirmUntrainedWeapon(m_dialog.table, fighter(), selectedRow(),
-                               m_target.strength(fighter()), m_target.dexterity(fighter()));
-    if (auto* chosen = std::get_if<SetUntrainedWeapon>(&outcome)) {
-        chosen->weapon.window = m_dialog.windowTitle;
+    weapons::ChoiceOutcome outcome = weapons::confirmUntrainedWeapon(
+        m_choices.table, fighter(), selectedRow(), m_target.strength(fighter()),
+        m_target.dexterity(fighter()));
+    if (auto* chosen = std::get_if<weapons::SetUntrainedWeapon>(&outcome)) {
+        chosen->weapon.window = m_choices.name;
     }
     m_executor.carryOut(outcome);
 }
 
-} // namespace weapons
+} // namespace ui::choices

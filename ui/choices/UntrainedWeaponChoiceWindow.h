@@ -7,17 +7,20 @@
 class QListWidget;
 
 namespace weapons {
+class WeaponTarget;
+}
+
+namespace ui::choices {
 
 class ChoiceExecutor;
-class WeaponTarget;
 
 // "Welche Waffe?": the improvised or the unfamiliar weapons of one fighter in a list.
 // The four windows are this class, fed by their table.
 class UntrainedWeaponChoiceWindow : public ChoiceWindow {
     Q_OBJECT
 public:
-    UntrainedWeaponChoiceWindow(QWidget* mainWindow, const UntrainedWeaponDialog& dialog,
-                                engine::Fighter fighter, WeaponTarget& target,
+    UntrainedWeaponChoiceWindow(QWidget* mainWindow, const UntrainedWeaponWindows& windows,
+                                engine::Fighter fighter, weapons::WeaponTarget& target,
                                 const ChoiceExecutor& executor);
 
     QListWidget* list() const { return m_list; }
@@ -36,10 +39,10 @@ private:
     // The list is named after the window and its fighter line.
     void nameList();
 
-    const UntrainedWeaponDialog& m_dialog;
-    WeaponTarget& m_target;
+    const weapons::UntrainedWeaponList& m_choices;
+    weapons::WeaponTarget& m_target;
     const ChoiceExecutor& m_executor;
     QListWidget* m_list = nullptr;
 };
 
-} // namespace weapons
+} // namespace ui::choices

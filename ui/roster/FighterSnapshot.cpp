@@ -47,8 +47,7 @@ StoredWeapon modeOf(const weapons::ChosenWeapon& chosen) {
     for (std::size_t row = 0; row < weapons::weaponCatalogue.size(); ++row) {
         const auto* open =
             std::get_if<weapons::OpenAttackModeWindow>(&weapons::weaponCatalogue[row].outcome);
-        if (open == nullptr ||
-            weapons::attackModeWeaponData(open->weapon).windowTitle != chosen.entry) {
+        if (open == nullptr || weapons::attackModeWeaponData(open->weapon).name != chosen.entry) {
             continue;
         }
         const auto modes = weapons::attackModeWeaponData(open->weapon).modes;
@@ -94,7 +93,7 @@ void clickLine(QListWidget* list, int row, const std::function<void()>& clickOnS
 void chooseWeapon(const StoredWeapon& weapon, ui::TForm1& form, ui::FightController& controller,
                   Fighter fighter) {
     ui::FighterPanel& panel = form.panel(fighter);
-    weapons::ChoiceWindows& windows = controller.choiceWindows();
+    ui::choices::ChoiceWindows& windows = controller.choiceWindows();
     if (weapon.source == Source::WeaponList) {
         clickLine(panel.weaponList, weapon.row,
                   [&] { toolkit::guarded([&] { controller.ListBoxClick(fighter); }); });
@@ -103,7 +102,8 @@ void chooseWeapon(const StoredWeapon& weapon, ui::TForm1& form, ui::FightControl
         if (open == nullptr || !weapon.mode) {
             return;
         }
-        weapons::AttackModeChoiceWindow& window = windows.attackModeWindow(open->weapon, fighter);
+        ui::choices::AttackModeChoiceWindow& window =
+            windows.attackModeWindow(open->weapon, fighter);
         // Refused by the list (too little Stärke or Geschick): the window never opened.
         if (!window.isVisible()) {
             return;
@@ -114,7 +114,7 @@ void chooseWeapon(const StoredWeapon& weapon, ui::TForm1& form, ui::FightControl
     }
     const bool improvised = weapon.source == Source::Improvised;
     (improvised ? panel.improvisedButton : panel.unfamiliarButton)->click();
-    weapons::UntrainedWeaponChoiceWindow& window =
+    ui::choices::UntrainedWeaponChoiceWindow& window =
         improvised ? windows.improvisedWindow(fighter) : windows.unfamiliarWindow(fighter);
     window.list()->setCurrentRow(weapon.row, QItemSelectionModel::ClearAndSelect);
     window.okButton()->click();
@@ -155,14 +155,14 @@ void chooseArmour(const StoredArmour& armour, ui::FighterPanel& panel,
 } // namespace
 
 StoredWeapon storedWeapon(const weapons::ChosenWeapon& chosen, int selectedRow) {
-    if (chosen.window == weapons::improvisedWeaponDialog.windowTitle) {
+    if (chosen.window == weapons::improvisedWeaponList.name) {
         return {Source::Improvised,
-                rowNamed(weapons::improvisedWeaponDialog.table, chosen.entry, selectedRow),
+                rowNamed(weapons::improvisedWeaponList.table, chosen.entry, selectedRow),
                 std::nullopt};
     }
-    if (chosen.window == weapons::unfamiliarWeaponDialog.windowTitle) {
+    if (chosen.window == weapons::unfamiliarWeaponList.name) {
         return {Source::Unfamiliar,
-                rowNamed(weapons::unfamiliarWeaponDialog.table, chosen.entry, selectedRow),
+                rowNamed(weapons::unfamiliarWeaponList.table, chosen.entry, selectedRow),
                 std::nullopt};
     }
     if (!chosen.mode.empty()) {
@@ -181,8 +181,8 @@ StoredFighter captureFighter(ui::TForm1& form, ui::FightController& controller, 
         stored.values[row] = panel.edits[row]->text();
     }
     if (const auto& chosen = controller.weaponTarget().chosenWeapon(fighter)) {
-        weapons::ChoiceWindows& windows = controller.choiceWindows();
-        const bool improvised = chosen->window == weapons::improvisedWeaponDialog.windowTitle;
+        ui::choices::ChoiceWindows& windows = controller.choiceWindows();
+        const bool improvised = chosen->window == weapons::improvisedWeaponList.name;
         stored.weapon = storedWeapon(*chosen, (improvised ? windows.improvisedWindow(fighter)
                                                           : windows.unfamiliarWindow(fighter))
                                                   .selectedRow());

@@ -45,9 +45,9 @@ QString sourceName(StoredWeapon::Source source) {
     case StoredWeapon::Source::WeaponList:
         return weaponListName;
     case StoredWeapon::Source::Improvised:
-        return qText(weapons::improvisedWeaponDialog.windowTitle);
+        return qText(weapons::improvisedWeaponList.name);
     case StoredWeapon::Source::Unfamiliar:
-        return qText(weapons::unfamiliarWeaponDialog.windowTitle);
+        return qText(weapons::unfamiliarWeaponList.name);
     case StoredWeapon::Source::None:
         break;
     }
