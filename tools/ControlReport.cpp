@@ -1,8 +1,8 @@
 #include "ControlReport.h"
 
 #include "TextRoom.h"
-#include "ui/FightLog.h"
 #include "ui/TForm1.h"
+#include "ui/log/FightLog.h"
 
 #include <QApplication>
 #include <QHash>

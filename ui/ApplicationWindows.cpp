@@ -15,12 +15,31 @@ std::unique_ptr<TForm1> createMainWindow() {
     return std::make_unique<TForm1>();
 }
 
+roster::RosterWorkplace rosterWorkplace(TForm1& form, FightController& controller) {
+    roster::RosterWorkplace workplace;
+    workplace.mainWindow = &form;
+    for (const engine::Fighter fighter : engine::bothFighters) {
+        workplace.panels[engine::indexOf(fighter)] = &form.panel(fighter);
+    }
+    workplace.menuItems = &form.rosterItems();
+    workplace.choiceWindows = &controller.choiceWindows();
+    workplace.state = &controller.combatState();
+    workplace.chosenWeapon = [&controller](engine::Fighter fighter) {
+        return controller.weaponTarget().chosenWeapon(fighter);
+    };
+    workplace.weaponListClick = [&controller](engine::Fighter fighter) {
+        controller.ListBoxClick(fighter);
+    };
+    return workplace;
+}
+
 } // namespace
 
 ApplicationWindows::ApplicationWindows()
     : m_form1(createMainWindow()), m_fightController(std::make_unique<FightController>(*m_form1)),
       m_rosterController(std::make_unique<roster::RosterController>(
-          *m_form1, *m_fightController, roster::RosterFile(roster::RosterFile::defaultPath()))) {}
+          rosterWorkplace(*m_form1, *m_fightController),
+          roster::RosterFile(roster::RosterFile::defaultPath()))) {}
 
 ApplicationWindows::~ApplicationWindows() = default;
 

@@ -1,9 +1,9 @@
 #include "FightCommands.h"
 
-#include "EventPanel.h"
-#include "FighterPanel.h"
 #include "TForm1.h"
-#include "ValueRows.h"
+#include "ui/panels/EventPanel.h"
+#include "ui/panels/FighterPanel.h"
+#include "ui/panels/ValueRows.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,17 +1,10 @@
 #include "FightController.h"
 
-#include "EventPanel.h"
-#include "FightChart.h"
 #include "FightCommands.h"
-#include "FightLog.h"
-#include "FightLogText.h"
 #include "FightToTheEnd.h"
-#include "FighterPanel.h"
 #include "HelpTexts.h"
 #include "ListSelectionWatcher.h"
-#include "LogExport.h"
 #include "TForm1.h"
-#include "ValueRows.h"
 #include "engine/FightForecast.h"
 #include "engine/Round.h"
 #include "engine/SharedTexts.h"
@@ -26,6 +19,13 @@
 #include "toolkit/QtText.h"
 #include "ui/choices/ChoiceExecutor.h"
 #include "ui/choices/UntrainedWeaponChoiceWindow.h"
+#include "ui/log/FightChart.h"
+#include "ui/log/FightLog.h"
+#include "ui/log/FightLogText.h"
+#include "ui/log/LogExport.h"
+#include "ui/panels/EventPanel.h"
+#include "ui/panels/FighterPanel.h"
+#include "ui/panels/ValueRows.h"
 #include "weapons/Armour.h"
 #include "weapons/WeaponCatalogue.h"
 
@@ -51,7 +51,10 @@ QString armourNotAppliedNote() {
 
 FightController::FightController(TForm1& form)
     : m_form(form), m_roundWindow(form), m_weaponTarget(form, m_state),
-      m_choiceWindows(&form, m_weaponTarget), m_forecastView(form, m_state, m_roundWindow) {
+      m_choiceWindows(&form, m_weaponTarget),
+      m_forecastView(
+          {form.forecastLabel(), form.roundButton(), [&form] { return form.fighterNames(); }},
+          m_state, m_roundWindow) {
     m_weaponTarget.onLabelChange([this] { m_forecastView.scheduleUpdate(); });
     m_fightToTheEnd = new FightToTheEnd(form.fightToTheEndItem(), form.roundButton(),
                                         {[this] {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ForecastView.h"
-#include "PanelRoundWindow.h"
-#include "PanelWeaponTarget.h"
+#include "FormRoundWindow.h"
+#include "FormWeaponTarget.h"
 #include "engine/CombatState.h"
 #include "engine/DiceGenerator.h"
-#include "ui/FightRecord.h"
 #include "ui/choices/ChoiceWindows.h"
+#include "ui/forecast/ForecastView.h"
+#include "ui/log/FightRecord.h"
 
 #include <QObject>
 #include <array>
@@ -36,7 +36,7 @@ public:
     choices::ChoiceWindows& choiceWindows() { return m_choiceWindows; }
     const engine::DiceGenerator& dice() const { return m_dice; }
     ForecastView& forecastView() { return m_forecastView; }
-    const PanelWeaponTarget& weaponTarget() const { return m_weaponTarget; }
+    const FormWeaponTarget& weaponTarget() const { return m_weaponTarget; }
 
     // Handlers, named after their control and event.
     void FormCreate();
@@ -83,8 +83,8 @@ private:
     // The rounds of the current fight, which the log and its chart show and
     // "Runde zurücknehmen" takes back.
     FightRecord m_fightRecord;
-    PanelRoundWindow m_roundWindow;
-    PanelWeaponTarget m_weaponTarget;
+    FormRoundWindow m_roundWindow;
+    FormWeaponTarget m_weaponTarget;
     // Creates the 22 choice windows, which the main window owns as its children.
     choices::ChoiceWindows m_choiceWindows;
     std::array<ListSelectionWatcher*, 2> m_weaponListWatchers{};

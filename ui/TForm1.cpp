@@ -1,11 +1,11 @@
 #include "TForm1.h"
 
-#include "ContentScrollArea.h"
-#include "EventPanel.h"
-#include "FightLog.h"
-#include "FighterPanel.h"
-#include "ForecastLabel.h"
 #include "toolkit/Announcement.h"
+#include "ui/forecast/ForecastLabel.h"
+#include "ui/log/FightLog.h"
+#include "ui/panels/ContentScrollArea.h"
+#include "ui/panels/EventPanel.h"
+#include "ui/panels/FighterPanel.h"
 
 #include <QAction>
 #include <QGridLayout>

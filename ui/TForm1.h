@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FighterTexts.h"
-#include "PanelLabels.h"
 #include "engine/Fighter.h"
 #include "roster/RosterMenuItems.h"
+#include "ui/panels/FighterTexts.h"
+#include "ui/panels/PanelLabels.h"
 
 #include <QMainWindow>
 #include <array>

@@ -1,7 +1,7 @@
-#include "ui/FightChart.h"
+#include "ui/log/FightChart.h"
 
-#include "ui/ChartColours.h"
-#include "ui/RoundTicks.h"
+#include "ui/log/ChartColours.h"
+#include "ui/log/RoundTicks.h"
 
 #include <QStyle>
 #include <QStyleFactory>

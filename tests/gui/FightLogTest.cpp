@@ -1,11 +1,11 @@
-#include "ui/FightLog.h"
+#include "ui/log/FightLog.h"
 
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
 #include "toolkit/QtText.h"
 #include "ui/ApplicationWindows.h"
-#include "ui/FightChart.h"
 #include "ui/TForm1.h"
+#include "ui/log/FightChart.h"
 
 #include <QClipboard>
 #include <QMenu>

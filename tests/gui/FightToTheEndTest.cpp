@@ -2,9 +2,9 @@
 
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
-#include "ui/FightLog.h"
-#include "ui/FightSetup.h"
-#include "ui/FighterPanel.h"
+#include "ui/log/FightLog.h"
+#include "ui/log/FightSetup.h"
+#include "ui/panels/FighterPanel.h"
 
 #include <QtTest>
 #include <memory>

@@ -4,10 +4,10 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
 #include "toolkit/Announcement.h"
-#include "ui/FightChart.h"
-#include "ui/FightLog.h"
-#include "ui/LogExport.h"
 #include "ui/TForm1.h"
+#include "ui/log/FightChart.h"
+#include "ui/log/FightLog.h"
+#include "ui/log/LogExport.h"
 
 #include <QtTest>
 

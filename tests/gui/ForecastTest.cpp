@@ -4,7 +4,7 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
 #include "toolkit/Announcement.h"
-#include "ui/ForecastView.h"
+#include "ui/forecast/ForecastView.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
 #include "toolkit/SaveFileDialog.h"
-#include "ui/FightLog.h"
-#include "ui/FightSetup.h"
-#include "ui/FighterPanel.h"
+#include "ui/log/FightLog.h"
+#include "ui/log/FightSetup.h"
+#include "ui/panels/FighterPanel.h"
 
 #include <QApplication>
 #include <QDate>

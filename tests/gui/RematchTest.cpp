@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
-#include "ui/EventPanel.h"
-#include "ui/FightLog.h"
-#include "ui/FighterPanel.h"
-#include "ui/ValueRows.h"
+#include "ui/log/FightLog.h"
+#include "ui/panels/EventPanel.h"
+#include "ui/panels/FighterPanel.h"
+#include "ui/panels/ValueRows.h"
 
 #include <QtTest>
 

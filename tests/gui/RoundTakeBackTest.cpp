@@ -2,8 +2,8 @@
 #include "MainWindowTestCase.h"
 #include "engine/RoundWindow.h"
 #include "toolkit/Announcement.h"
-#include "ui/FightChart.h"
-#include "ui/FightLog.h"
+#include "ui/log/FightChart.h"
+#include "ui/log/FightLog.h"
 
 #include <QtTest>
 #include <vector>

@@ -4,11 +4,11 @@
 #include "toolkit/QuestionBox.h"
 #include "toolkit/SaveFileDialog.h"
 #include "ui/ApplicationWindows.h"
-#include "ui/FighterPanel.h"
 #include "ui/TForm1.h"
 #include "ui/choices/AttackModeChoiceWindow.h"
 #include "ui/choices/ChoiceWindows.h"
 #include "ui/choices/UntrainedWeaponChoiceWindow.h"
+#include "ui/panels/FighterPanel.h"
 #include "ui/roster/RosterController.h"
 #include "weapons/WeaponCatalogue.h"
 

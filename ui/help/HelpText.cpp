@@ -4,7 +4,7 @@
 #include "engine/FightForecast.h"
 #include "engine/Round.h"
 #include "toolkit/QtText.h"
-#include "ui/ForecastText.h"
+#include "ui/forecast/ForecastText.h"
 #include "weapons/Armour.h"
 #include "weapons/ArmourHints.h"
 

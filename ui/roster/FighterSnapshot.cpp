@@ -1,12 +1,10 @@
 #include "FighterSnapshot.h"
 
 #include "toolkit/Guarded.h"
-#include "ui/FightController.h"
-#include "ui/FighterPanel.h"
-#include "ui/TForm1.h"
 #include "ui/choices/AttackModeChoiceWindow.h"
 #include "ui/choices/ChoiceWindows.h"
 #include "ui/choices/UntrainedWeaponChoiceWindow.h"
+#include "ui/panels/FighterPanel.h"
 #include "weapons/Armour.h"
 #include "weapons/AttackModes.h"
 #include "weapons/UntrainedWeapons.h"
@@ -90,13 +88,12 @@ void clickLine(QListWidget* list, int row, const std::function<void()>& clickOnS
     list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
-void chooseWeapon(const StoredWeapon& weapon, ui::TForm1& form, ui::FightController& controller,
-                  Fighter fighter) {
-    ui::FighterPanel& panel = form.panel(fighter);
-    ui::choices::ChoiceWindows& windows = controller.choiceWindows();
+void chooseWeapon(const StoredWeapon& weapon, const RosterWorkplace& workplace, Fighter fighter) {
+    ui::FighterPanel& panel = workplace.panel(fighter);
+    ui::choices::ChoiceWindows& windows = *workplace.choiceWindows;
     if (weapon.source == Source::WeaponList) {
         clickLine(panel.weaponList, weapon.row,
-                  [&] { toolkit::guarded([&] { controller.ListBoxClick(fighter); }); });
+                  [&] { toolkit::guarded([&] { workplace.weaponListClick(fighter); }); });
         const auto* open = std::get_if<weapons::OpenAttackModeWindow>(
             &weapons::weaponCatalogue.at(static_cast<std::size_t>(weapon.row)).outcome);
         if (open == nullptr || !weapon.mode) {
@@ -173,15 +170,15 @@ StoredWeapon storedWeapon(const weapons::ChosenWeapon& chosen, int selectedRow) 
             std::nullopt};
 }
 
-StoredFighter captureFighter(ui::TForm1& form, ui::FightController& controller, Fighter fighter) {
-    const ui::FighterPanel& panel = form.panel(fighter);
+StoredFighter captureFighter(const RosterWorkplace& workplace, Fighter fighter) {
+    const ui::FighterPanel& panel = workplace.panel(fighter);
     StoredFighter stored;
     stored.name = panel.nameEdit->text().trimmed();
     for (std::size_t row = 0; row < ui::valueRowCount; ++row) {
         stored.values[row] = panel.edits[row]->text();
     }
-    if (const auto& chosen = controller.weaponTarget().chosenWeapon(fighter)) {
-        ui::choices::ChoiceWindows& windows = controller.choiceWindows();
+    if (const auto chosen = workplace.chosenWeapon(fighter)) {
+        ui::choices::ChoiceWindows& windows = *workplace.choiceWindows;
         const bool improvised = chosen->window == weapons::improvisedWeaponList.name;
         stored.weapon = storedWeapon(*chosen, (improvised ? windows.improvisedWindow(fighter)
                                                           : windows.unfamiliarWindow(fighter))
@@ -194,22 +191,21 @@ StoredFighter captureFighter(ui::TForm1& form, ui::FightController& controller, 
     armour.armourClass = entryOf(panel.armourClassBox);
     armour.protection = entryOf(panel.protectionBox);
     armour.alternative = panel.alternativeArmour->isChecked();
-    armour.chosenIn = chosenIn(armour, controller.combatState().fighter(fighter).armour);
+    armour.chosenIn = chosenIn(armour, workplace.state->fighter(fighter).armour);
     stored.fireSensitive = panel.fireSensitive->isChecked();
     return stored;
 }
 
-void enterFighter(const StoredFighter& stored, ui::TForm1& form, ui::FightController& controller,
-                  Fighter fighter) {
-    ui::FighterPanel& panel = form.panel(fighter);
+void enterFighter(const StoredFighter& stored, const RosterWorkplace& workplace, Fighter fighter) {
+    ui::FighterPanel& panel = workplace.panel(fighter);
     panel.nameEdit->setText(stored.name);
     for (const std::size_t row : panel.rowsInTabOrder()) {
         panel.edits[row]->setText(stored.values[row]);
     }
     if (stored.weapon.source != Source::None) {
-        chooseWeapon(stored.weapon, form, controller, fighter);
+        chooseWeapon(stored.weapon, workplace, fighter);
     }
-    chooseArmour(stored.armour, panel, controller.combatState(), fighter);
+    chooseArmour(stored.armour, panel, *workplace.state, fighter);
     panel.fireSensitive->setChecked(stored.fireSensitive);
 }
 

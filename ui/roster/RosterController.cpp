@@ -11,10 +11,8 @@
 #include "toolkit/OpenFileDialog.h"
 #include "toolkit/QuestionBox.h"
 #include "toolkit/SaveFileDialog.h"
-#include "ui/FightController.h"
-#include "ui/FighterPanel.h"
-#include "ui/FighterTexts.h"
-#include "ui/TForm1.h"
+#include "ui/panels/FighterPanel.h"
+#include "ui/panels/FighterTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,9 +41,9 @@ QString menuText(const QString& name) {
 
 } // namespace
 
-RosterController::RosterController(ui::TForm1& form, ui::FightController& fight, RosterFile file)
-    : m_form(form), m_fight(fight), m_file(std::move(file)) {
-    const RosterMenuItems& items = form.rosterItems();
+RosterController::RosterController(RosterWorkplace workplace, RosterFile file)
+    : m_workplace(std::move(workplace)), m_file(std::move(file)) {
+    const RosterMenuItems& items = *m_workplace.menuItems;
     const auto connectItem = [this](QAction* action, auto handler) {
         connect(action, &QAction::triggered, this,
                 [this, handler] { toolkit::guarded([this, handler] { handler(*this); }); });
@@ -87,7 +85,7 @@ std::optional<Fighters> RosterController::readRoster() {
 }
 
 void RosterController::fillLoadMenu(Fighter fighter) {
-    QMenu* menu = m_form.rosterItems().load[engine::indexOf(fighter)];
+    QMenu* menu = m_workplace.menuItems->load[engine::indexOf(fighter)];
     menu->clear();
     const std::optional<Fighters> fighters = readRoster();
     if (!fighters || fighters->empty()) {
@@ -112,12 +110,12 @@ void RosterController::loadFighter(Fighter fighter, const QString& name) {
         showError(texts::fighterGone(texts::shown(name)));
         return;
     }
-    enterFighter(*stored, m_form, m_fight, fighter);
+    enterFighter(*stored, m_workplace, fighter);
 }
 
 void RosterController::saveFighter(Fighter fighter) {
-    ui::FighterPanel& panel = m_form.panel(fighter);
-    const StoredFighter stored = captureFighter(m_form, m_fight, fighter);
+    ui::FighterPanel& panel = m_workplace.panel(fighter);
+    const StoredFighter stored = captureFighter(m_workplace, fighter);
     if (!isValidName(stored.name)) {
         showError(texts::nameMissing(ui::fighterText(fighter)));
         panel.nameEdit->setFocus();
@@ -161,8 +159,8 @@ void RosterController::saveFighter(Fighter fighter) {
 }
 
 void RosterController::exportFighters(const Fighters& fighters, const QString& suggestedName) {
-    const QString path = toolkit::chooseFileToSave(&m_form, texts::exportTitle(), suggestedName,
-                                                   texts::fileFilter());
+    const QString path = toolkit::chooseFileToSave(m_workplace.mainWindow, texts::exportTitle(),
+                                                   suggestedName, texts::fileFilter());
     if (path.isEmpty()) {
         return;
     }
@@ -178,8 +176,8 @@ void RosterController::exportRoster() {
 }
 
 void RosterController::importRoster() {
-    const QString path =
-        toolkit::chooseFileToOpen(&m_form, texts::importTitle(), texts::fileFilter());
+    const QString path = toolkit::chooseFileToOpen(m_workplace.mainWindow, texts::importTitle(),
+                                                   texts::fileFilter());
     if (path.isEmpty()) {
         return;
     }
@@ -211,7 +209,7 @@ void RosterController::editRoster() {
         return;
     }
     if (m_editor == nullptr) {
-        m_editor = new RosterEditor(&m_form);
+        m_editor = new RosterEditor(m_workplace.mainWindow);
         connect(m_editor, &RosterEditor::renameRequested, this, &RosterController::renameFighter);
         connect(m_editor, &RosterEditor::deleteRequested, this, &RosterController::deleteFighter);
     }

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "RosterFile.h"
+#include "RosterWorkplace.h"
 #include "engine/Fighter.h"
 
 #include <QObject>
 #include <QString>
 #include <optional>
-
-namespace ui {
-class FightController;
-class TForm1;
-} // namespace ui
 
 namespace roster {
 
@@ -21,7 +17,7 @@ class RosterEditor;
 class RosterController : public QObject {
     Q_OBJECT
 public:
-    RosterController(ui::TForm1& form, ui::FightController& fight, RosterFile file);
+    RosterController(RosterWorkplace workplace, RosterFile file);
     ~RosterController() override;
 
     const RosterFile& file() const { return m_file; }
@@ -48,8 +44,7 @@ private:
     void deleteFighter(const QString& name);
     void refreshEditor();
 
-    ui::TForm1& m_form;
-    ui::FightController& m_fight;
+    RosterWorkplace m_workplace;
     RosterFile m_file;
     RosterEditor* m_editor = nullptr;
     // The reason last shown for an unreadable file, so that it is told once.

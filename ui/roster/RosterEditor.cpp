@@ -2,7 +2,7 @@
 
 #include "RosterTexts.h"
 #include "toolkit/Guarded.h"
-#include "ui/FighterTexts.h"
+#include "ui/panels/FighterTexts.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "StoredFighter.h"
-#include "ui/FighterTexts.h"
+#include "ui/panels/FighterTexts.h"
 
 #include <QByteArray>
 #include <QString>

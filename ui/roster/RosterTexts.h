@@ -1,7 +1,7 @@
 #pragma once
 
 #include "toolkit/QtText.h"
-#include "ui/FighterTexts.h"
+#include "ui/panels/FighterTexts.h"
 
 #include <QString>
 

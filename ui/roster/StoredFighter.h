@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ValueRows.h"
+#include "ui/panels/ValueRows.h"
 
 #include <QString>
 #include <array>

@@ -2,9 +2,14 @@
 
 #include "engine/CombatState.h"
 #include "engine/RoundWindow.h"
+#include "ui/panels/FighterTexts.h"
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
+
+class QAbstractButton;
+class QLabel;
 
 namespace toolkit {
 class Announcement;
@@ -12,7 +17,13 @@ class Announcement;
 
 namespace ui {
 
-class TForm1;
+// What the forecast reads of the main window, and the label it shows in.
+struct ForecastPlace {
+    QLabel* label;
+    // The fight is decided while it is disabled.
+    const QAbstractButton* roundButton;
+    std::function<FighterNames()> fighterNames;
+};
 
 // Keeps the forecast label up to date. The fight controller, whose handlers change
 // everything the next round reads, asks for an update after each; the forecast is computed
@@ -21,8 +32,9 @@ class TForm1;
 class ForecastView : public QObject {
     Q_OBJECT
 public:
-    // form, state and window must outlive the view.
-    ForecastView(TForm1& form, const engine::CombatState& state, const engine::RoundWindow& window);
+    // The place's widgets, state and window must outlive the view.
+    ForecastView(ForecastPlace place, const engine::CombatState& state,
+                 const engine::RoundWindow& window);
 
     void scheduleUpdate();
     // The forecast now, in the label.
@@ -35,7 +47,7 @@ public:
 private:
     QString currentText() const;
 
-    TForm1& m_form;
+    ForecastPlace m_place;
     const engine::CombatState& m_state;
     const engine::RoundWindow& m_window;
     toolkit::Announcement* m_announcement;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FighterTexts.h"
+#include "ui/panels/FighterTexts.h"
 
 #include <QDate>
 #include <QString>

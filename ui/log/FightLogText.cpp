@@ -1,10 +1,10 @@
 #include "FightLogText.h"
 
-#include "FighterTexts.h"
-#include "ValueRows.h"
 #include "toolkit/IntegerText.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/QtText.h"
+#include "ui/panels/FighterTexts.h"
+#include "ui/panels/ValueRows.h"
 
 namespace ui {
 

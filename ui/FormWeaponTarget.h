@@ -15,9 +15,9 @@ class TForm1;
 
 // What the weapon choices see of the main window: the attributes in the fight record,
 // and the labels of the chosen weapon. It keeps each fighter's weapon name for the log.
-class PanelWeaponTarget : public weapons::WeaponTarget {
+class FormWeaponTarget : public weapons::WeaponTarget {
 public:
-    PanelWeaponTarget(TForm1& form, const engine::CombatState& state)
+    FormWeaponTarget(TForm1& form, const engine::CombatState& state)
         : m_form(form), m_state(state) {}
 
     std::int32_t strength(engine::Fighter fighter) const override;

@@ -8,9 +8,9 @@ class TForm1;
 
 // What the round sees of the main window: its labels are the store the round reads and
 // writes between rounds.
-class PanelRoundWindow : public engine::RoundWindow {
+class FormRoundWindow : public engine::RoundWindow {
 public:
-    explicit PanelRoundWindow(TForm1& form) : m_form(form) {}
+    explicit FormRoundWindow(TForm1& form) : m_form(form) {}
 
     std::string labelText(engine::PanelLabel label) const override;
     void setLabelText(engine::PanelLabel label, std::string_view text) override;

@@ -1,8 +1,8 @@
-#include "PanelWeaponTarget.h"
+#include "FormWeaponTarget.h"
 
-#include "FighterPanel.h"
 #include "TForm1.h"
 #include "toolkit/QtText.h"
+#include "ui/panels/FighterPanel.h"
 
 #include <QLabel>
 
@@ -10,15 +10,15 @@ namespace ui {
 
 using engine::Fighter;
 
-std::int32_t PanelWeaponTarget::strength(Fighter fighter) const {
+std::int32_t FormWeaponTarget::strength(Fighter fighter) const {
     return m_state.fighter(fighter).strength;
 }
 
-std::int32_t PanelWeaponTarget::dexterity(Fighter fighter) const {
+std::int32_t FormWeaponTarget::dexterity(Fighter fighter) const {
     return m_state.fighter(fighter).dexterity;
 }
 
-void PanelWeaponTarget::setChosenWeapon(Fighter fighter, const weapons::ChosenWeapon& weapon) {
+void FormWeaponTarget::setChosenWeapon(Fighter fighter, const weapons::ChosenWeapon& weapon) {
     QString name = toolkit::toQString(weapon.entry);
     if (!weapon.mode.empty()) {
         name += QStringLiteral(", ") + toolkit::toQString(weapon.mode);
@@ -30,14 +30,14 @@ void PanelWeaponTarget::setChosenWeapon(Fighter fighter, const weapons::ChosenWe
     showWeaponName(fighter, name);
 }
 
-void PanelWeaponTarget::forgetWeapons() {
+void FormWeaponTarget::forgetWeapons() {
     for (const Fighter fighter : engine::bothFighters) {
         m_chosenWeapons[engine::indexOf(fighter)].reset();
         showWeaponName(fighter, QString());
     }
 }
 
-void PanelWeaponTarget::showWeaponName(Fighter fighter, const QString& name) {
+void FormWeaponTarget::showWeaponName(Fighter fighter, const QString& name) {
     m_weaponNames[engine::indexOf(fighter)] = name;
     // The code alone does not say which weapon it came from.
     QLabel* damageCode = m_form.panel(fighter).damageCode;
@@ -45,23 +45,23 @@ void PanelWeaponTarget::showWeaponName(Fighter fighter, const QString& name) {
     damageCode->setAccessibleDescription(name);
 }
 
-void PanelWeaponTarget::labelChanged() const {
+void FormWeaponTarget::labelChanged() const {
     if (m_labelChanged) {
         m_labelChanged();
     }
 }
 
-void PanelWeaponTarget::setDamageCode(Fighter fighter, std::string_view code) {
+void FormWeaponTarget::setDamageCode(Fighter fighter, std::string_view code) {
     m_form.panel(fighter).damageCode->setText(toolkit::toQString(code));
     labelChanged();
 }
 
-void PanelWeaponTarget::setAttackValue(Fighter fighter, std::string_view value) {
+void FormWeaponTarget::setAttackValue(Fighter fighter, std::string_view value) {
     m_form.panelLabel(engine::controlsOf(fighter).attackSkill)->setText(toolkit::toQString(value));
     labelChanged();
 }
 
-void PanelWeaponTarget::setAttackType(Fighter fighter, std::string_view type) {
+void FormWeaponTarget::setAttackType(Fighter fighter, std::string_view type) {
     m_form.panel(fighter).attackType->setText(toolkit::toQString(type));
     labelChanged();
 }

@@ -1,10 +1,10 @@
 #include "ForecastText.h"
 
-#include "EventValue.h"
-#include "FightLogText.h"
-#include "ValueRows.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/QtText.h"
+#include "ui/log/FightLogText.h"
+#include "ui/panels/EventValue.h"
+#include "ui/panels/ValueRows.h"
 
 #include <QLocale>
 

@@ -1,20 +1,19 @@
 #include "ForecastView.h"
 
 #include "ForecastText.h"
-#include "TForm1.h"
 #include "engine/FightForecast.h"
 #include "toolkit/Announcement.h"
 #include "toolkit/Guarded.h"
 
+#include <QAbstractButton>
 #include <QLabel>
-#include <QPushButton>
 
 namespace ui {
 
-ForecastView::ForecastView(TForm1& form, const engine::CombatState& state,
+ForecastView::ForecastView(ForecastPlace place, const engine::CombatState& state,
                            const engine::RoundWindow& window)
-    : m_form(form), m_state(state), m_window(window),
-      m_announcement(new toolkit::Announcement(form.forecastLabel()->parentWidget())) {
+    : m_place(std::move(place)), m_state(state), m_window(window),
+      m_announcement(new toolkit::Announcement(m_place.label->parentWidget())) {
     m_announcement->setObjectName(QStringLiteral("forecastAnnouncement"));
     m_pending.setSingleShot(true);
     m_pending.setInterval(0);
@@ -30,17 +29,17 @@ void ForecastView::scheduleUpdate() {
 }
 
 QString ForecastView::currentText() const {
-    if (!m_form.roundButton()->isEnabled()) {
+    if (!m_place.roundButton->isEnabled()) {
         return decidedFightText();
     }
-    return forecastText(engine::forecastFight(m_state, m_window), m_form.fighterNames());
+    return forecastText(engine::forecastFight(m_state, m_window), m_place.fighterNames());
 }
 
 void ForecastView::update() {
     m_pending.stop();
     ++m_updateCount;
     const QString text = currentText();
-    QLabel* label = m_form.forecastLabel();
+    QLabel* label = m_place.label;
     if (text == label->text()) {
         return;
     }

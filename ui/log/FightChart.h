@@ -2,7 +2,7 @@
 
 #include "FightChartLayout.h"
 #include "FightRecord.h"
-#include "FighterTexts.h"
+#include "ui/panels/FighterTexts.h"
 
 #include <QColor>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FighterTexts.h"
 #include "engine/FightForecast.h"
+#include "ui/panels/FighterTexts.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FighterTexts.h"
-#include "ValueRows.h"
 #include "engine/Fighter.h"
+#include "ui/panels/FighterTexts.h"
+#include "ui/panels/ValueRows.h"
 
 #include <QString>
 #include <array>
