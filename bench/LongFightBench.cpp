@@ -5,8 +5,8 @@
 #include "ResidentMemory.h"
 #include "Targets.h"
 #include "engine/RoundWindow.h"
-#include "toolkit/MessageBox.h"
-#include "toolkit/SafeApplication.h"
+#include "toolkit/gui/MessageBox.h"
+#include "toolkit/gui/SafeApplication.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 

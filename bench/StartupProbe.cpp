@@ -13,7 +13,7 @@
 #include <cstdio>
 
 #ifdef TORVENN_PROBE_APPLICATION
-#include "toolkit/SafeApplication.h"
+#include "toolkit/gui/SafeApplication.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 #endif

@@ -3,7 +3,7 @@
 #include "Arithmetic.h"
 #include "DamageTable.h"
 #include "SharedTexts.h"
-#include "toolkit/IntegerText.h"
+#include "toolkit/core/IntegerText.h"
 
 namespace engine {
 

@@ -3,7 +3,7 @@
 #include "CombatState.h"
 #include "DiceSource.h"
 #include "RoundWindow.h"
-#include "toolkit/IntegerText.h"
+#include "toolkit/core/IntegerText.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // message, and read back every number the program writes.
 #include "ExpectedText.h"
 #include "FuzzCheck.h"
-#include "toolkit/IntegerText.h"
+#include "toolkit/core/IntegerText.h"
 
 #include <charconv>
 #include <cstdint>

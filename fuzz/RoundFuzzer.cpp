@@ -17,7 +17,7 @@
 #include "engine/DamageTable.h"
 #include "engine/DiceGenerator.h"
 #include "engine/Round.h"
-#include "toolkit/IntegerText.h"
+#include "toolkit/core/IntegerText.h"
 
 #include <array>
 #include <cstdint>

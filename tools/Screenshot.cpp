@@ -11,7 +11,7 @@
 // --stay keeps the window open afterwards until it is closed. --rules-help also opens
 // "Regeln und Bedienung" through its menu item and saves a picture of that window.
 #include "ControlReport.h"
-#include "toolkit/MessageBox.h"
+#include "toolkit/gui/MessageBox.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 #include "weapons/WeaponCatalogue.h"

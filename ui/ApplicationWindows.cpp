@@ -3,7 +3,7 @@
 #include "FightController.h"
 #include "TForm1.h"
 #include "roster/RosterController.h"
-#include "toolkit/AccessibleFactory.h"
+#include "toolkit/gui/AccessibleFactory.h"
 
 namespace ui {
 

@@ -1,8 +1,8 @@
 #include "FightToTheEnd.h"
 
 #include "engine/Arithmetic.h"
-#include "toolkit/Guarded.h"
-#include "toolkit/MessageBox.h"
+#include "toolkit/gui/Guarded.h"
+#include "toolkit/gui/MessageBox.h"
 
 #include <QAction>
 #include <QEvent>

@@ -1,8 +1,8 @@
 #include "FormRoundWindow.h"
 
 #include "TForm1.h"
-#include "toolkit/MessageBox.h"
-#include "toolkit/QtText.h"
+#include "toolkit/gui/MessageBox.h"
+#include "toolkit/gui/QtText.h"
 #include "ui/panels/FighterPanel.h"
 
 #include <QCheckBox>

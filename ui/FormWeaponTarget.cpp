@@ -1,7 +1,7 @@
 #include "FormWeaponTarget.h"
 
 #include "TForm1.h"
-#include "toolkit/QtText.h"
+#include "toolkit/gui/QtText.h"
 #include "ui/panels/FighterPanel.h"
 
 #include <QLabel>

@@ -2,9 +2,9 @@
 
 #include "ApplicationWindows.h"
 #include "TForm1.h"
-#include "toolkit/Guarded.h"
-#include "toolkit/QtTranslations.h"
-#include "toolkit/SafeApplication.h"
+#include "toolkit/gui/Guarded.h"
+#include "toolkit/gui/QtTranslations.h"
+#include "toolkit/gui/SafeApplication.h"
 
 #include <QIcon>
 

@@ -1,6 +1,6 @@
 #include "TForm1.h"
 
-#include "toolkit/Announcement.h"
+#include "toolkit/gui/Announcement.h"
 #include "ui/forecast/ForecastLabel.h"
 #include "ui/log/FightLog.h"
 #include "ui/panels/ContentScrollArea.h"

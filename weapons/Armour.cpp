@@ -1,6 +1,6 @@
 #include "Armour.h"
 
-#include "toolkit/IntegerText.h"
+#include "toolkit/core/IntegerText.h"
 
 namespace weapons {
 

@@ -1,7 +1,7 @@
 #include "ArmourHints.h"
 
 #include "Armour.h"
-#include "toolkit/IntegerText.h"
+#include "toolkit/core/IntegerText.h"
 
 #include <stdexcept>
 

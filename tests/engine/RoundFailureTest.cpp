@@ -1,6 +1,6 @@
 #include "DiceTestSupport.h"
 #include "RoundFixture.h"
-#include "toolkit/IntegerText.h"
+#include "toolkit/core/IntegerText.h"
 
 #include <array>
 #include <cstdint>

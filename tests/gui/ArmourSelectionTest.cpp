@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
-#include "toolkit/EditableComboBox.h"
+#include "toolkit/gui/EditableComboBox.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 

@@ -2,7 +2,7 @@
 
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
-#include "toolkit/QtText.h"
+#include "toolkit/gui/QtText.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 #include "ui/log/FightChart.h"

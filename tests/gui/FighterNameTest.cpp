@@ -3,7 +3,7 @@
 // boxes keep the fixed texts and the fight itself is the same as without names.
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
-#include "toolkit/Announcement.h"
+#include "toolkit/gui/Announcement.h"
 #include "ui/TForm1.h"
 #include "ui/log/FightChart.h"
 #include "ui/log/FightLog.h"

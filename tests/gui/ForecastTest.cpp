@@ -3,7 +3,7 @@
 // computed once per pass of the event loop, and that it neither rolls a die nor shows a box.
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
-#include "toolkit/Announcement.h"
+#include "toolkit/gui/Announcement.h"
 #include "ui/forecast/ForecastView.h"
 
 #include <QtTest>

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
-#include "toolkit/Announcement.h"
+#include "toolkit/gui/Announcement.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"
 #include "ui/choices/AttackModeChoiceWindow.h"

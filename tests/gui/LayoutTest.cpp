@@ -4,7 +4,7 @@
 // scrolls instead of being squeezed. CTest runs it at 96 dpi and again with
 // QT_SCALE_FACTOR=2, where text is measured at twice the resolution.
 #include "GuiTestSupport.h"
-#include "toolkit/Announcement.h"
+#include "toolkit/gui/Announcement.h"
 #include "tools/TextRoom.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/TForm1.h"

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
-#include "toolkit/SaveFileDialog.h"
+#include "toolkit/gui/SaveFileDialog.h"
 #include "ui/log/FightLog.h"
 #include "ui/log/FightSetup.h"
 #include "ui/panels/FighterPanel.h"

@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 #include "MainWindowTestCase.h"
 #include "engine/RoundWindow.h"
-#include "toolkit/Announcement.h"
+#include "toolkit/gui/Announcement.h"
 #include "ui/log/FightChart.h"
 #include "ui/log/FightLog.h"
 

@@ -1,7 +1,7 @@
 // Runs the real start-up and closes the main window from a start-up hook, with a choice
 // window open; the test passes when the program comes back from its event loop after
 // showing only the main window, maximised.
-#include "toolkit/MessageBox.h"
+#include "toolkit/gui/MessageBox.h"
 #include "ui/RunApplication.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,4 @@
-#include "toolkit/TextBoundaries.h"
+#include "toolkit/gui/TextBoundaries.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/MessageBox.h"
+#include "toolkit/gui/MessageBox.h"
 
 #include <QAction>
 #include <QApplication>

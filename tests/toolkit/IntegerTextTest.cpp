@@ -1,4 +1,4 @@
-#include "toolkit/IntegerText.h"
+#include "toolkit/core/IntegerText.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "toolkit/IsolatedText.h"
+#include "toolkit/core/IsolatedText.h"
 
 #include <QChar>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include "ChoiceExecutor.h"
 #include "ChoiceWindowData.h"
-#include "toolkit/QtText.h"
+#include "toolkit/gui/QtText.h"
 #include "weapons/AttackModes.h"
 #include "weapons/RequirementHints.h"
 #include "weapons/WeaponTarget.h"

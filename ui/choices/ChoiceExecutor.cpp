@@ -1,7 +1,7 @@
 #include "ChoiceExecutor.h"
 
-#include "toolkit/MessageBox.h"
-#include "toolkit/QtText.h"
+#include "toolkit/gui/MessageBox.h"
+#include "toolkit/gui/QtText.h"
 
 #include <cassert>
 #include <utility>

@@ -1,9 +1,9 @@
 #include "ChoiceWindow.h"
 
 #include "engine/SharedTexts.h"
-#include "toolkit/AccessibleGroup.h"
-#include "toolkit/Guarded.h"
-#include "toolkit/QtText.h"
+#include "toolkit/gui/AccessibleGroup.h"
+#include "toolkit/gui/Guarded.h"
+#include "toolkit/gui/QtText.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "UntrainedWeaponChoiceWindow.h"
 
 #include "ChoiceExecutor.h"
-#include "toolkit/ItemHints.h"
-#include "toolkit/QtText.h"
+#include "toolkit/gui/ItemHints.h"
+#include "toolkit/gui/QtText.h"
 #include "weapons/RequirementHints.h"
 #include "weapons/WeaponTarget.h"
 

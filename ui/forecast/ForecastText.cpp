@@ -1,7 +1,7 @@
 #include "ForecastText.h"
 
-#include "toolkit/MessageBox.h"
-#include "toolkit/QtText.h"
+#include "toolkit/gui/MessageBox.h"
+#include "toolkit/gui/QtText.h"
 #include "ui/log/FightLogText.h"
 #include "ui/panels/EventValue.h"
 #include "ui/panels/ValueRows.h"

@@ -2,8 +2,8 @@
 
 #include "ForecastText.h"
 #include "engine/FightForecast.h"
-#include "toolkit/Announcement.h"
-#include "toolkit/Guarded.h"
+#include "toolkit/gui/Announcement.h"
+#include "toolkit/gui/Guarded.h"
 
 #include <QAbstractButton>
 #include <QLabel>

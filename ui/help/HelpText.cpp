@@ -3,7 +3,7 @@
 #include "engine/DamageTable.h"
 #include "engine/FightForecast.h"
 #include "engine/Round.h"
-#include "toolkit/QtText.h"
+#include "toolkit/gui/QtText.h"
 #include "ui/forecast/ForecastText.h"
 #include "weapons/Armour.h"
 #include "weapons/ArmourHints.h"

@@ -1,8 +1,8 @@
 #include "FightLogText.h"
 
-#include "toolkit/IntegerText.h"
-#include "toolkit/MessageBox.h"
-#include "toolkit/QtText.h"
+#include "toolkit/core/IntegerText.h"
+#include "toolkit/gui/MessageBox.h"
+#include "toolkit/gui/QtText.h"
 #include "ui/panels/FighterTexts.h"
 #include "ui/panels/ValueRows.h"
 

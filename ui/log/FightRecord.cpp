@@ -1,7 +1,7 @@
 #include "FightRecord.h"
 
-#include "toolkit/IntegerText.h"
-#include "toolkit/QtText.h"
+#include "toolkit/core/IntegerText.h"
+#include "toolkit/gui/QtText.h"
 
 namespace ui {
 

@@ -2,9 +2,9 @@
 
 #include "FightLog.h"
 #include "engine/SharedTexts.h"
-#include "toolkit/MessageBox.h"
-#include "toolkit/QtText.h"
-#include "toolkit/SaveFileDialog.h"
+#include "toolkit/gui/MessageBox.h"
+#include "toolkit/gui/QtText.h"
+#include "toolkit/gui/SaveFileDialog.h"
 
 #include <QDate>
 #include <QDir>

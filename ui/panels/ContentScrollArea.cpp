@@ -1,6 +1,6 @@
 #include "ContentScrollArea.h"
 
-#include "toolkit/Guarded.h"
+#include "toolkit/gui/Guarded.h"
 
 #include <QEvent>
 #include <QScrollBar>

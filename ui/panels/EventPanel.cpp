@@ -3,7 +3,7 @@
 #include "FighterControlNames.h"
 #include "FighterTexts.h"
 #include "PanelLabels.h"
-#include "toolkit/ValueLabel.h"
+#include "toolkit/gui/ValueLabel.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/SharedTexts.h"
-#include "toolkit/QtText.h"
+#include "toolkit/gui/QtText.h"
 
 #include <QString>
 #include <array>

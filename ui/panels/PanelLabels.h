@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/RoundWindow.h"
-#include "toolkit/QtText.h"
+#include "toolkit/gui/QtText.h"
 
 #include <QLabel>
 #include <array>

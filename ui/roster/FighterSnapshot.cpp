@@ -1,6 +1,6 @@
 #include "FighterSnapshot.h"
 
-#include "toolkit/Guarded.h"
+#include "toolkit/gui/Guarded.h"
 #include "ui/choices/AttackModeChoiceWindow.h"
 #include "ui/choices/ChoiceWindows.h"
 #include "ui/choices/UntrainedWeaponChoiceWindow.h"

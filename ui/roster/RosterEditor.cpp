@@ -1,7 +1,7 @@
 #include "RosterEditor.h"
 
 #include "RosterTexts.h"
-#include "toolkit/Guarded.h"
+#include "toolkit/gui/Guarded.h"
 #include "ui/panels/FighterTexts.h"
 
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/QtText.h"
+#include "toolkit/gui/QtText.h"
 #include "ui/panels/FighterTexts.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/IsolatedText.h"
+#include "toolkit/core/IsolatedText.h"
 
 #include <QString>
 #include <string>

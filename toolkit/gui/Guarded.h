@@ -1,8 +1,8 @@
 #pragma once
 
-#include "IntegerText.h"
 #include "MessageBox.h"
 #include "QtText.h"
+#include "toolkit/core/IntegerText.h"
 
 #include <QString>
 #include <exception>
