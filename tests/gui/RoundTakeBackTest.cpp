@@ -205,6 +205,13 @@ private slots:
                          "nicht zurücknehmen.")
                      .arg(rounds - kept + 1));
         QVERIFY(boxes.texts().isEmpty());
+
+        // A new fight has forgotten nothing yet.
+        triggerAction(child<QAction>(m_window, "NeuKampf1gegen11"));
+        standardFightWithOneDie();
+        click("Button1");
+        takeBack();
+        QCOMPARE(m_window->roundAnnouncement().message(), QString("Runde 1 zurückgenommen"));
     }
 };
 
