@@ -202,18 +202,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 }}),
     [](const ::testing::TestParamInfo<Situation>& info) { return std::string(info.param.name); });
 
-TEST(FightForecast, reproducesTheReferenceFight) {
-    FakeRoundWindow window;
-    enterStandardValues(window);
-    const auto forecast = engine::forecastFight(CombatState{}, window);
-    ASSERT_TRUE(std::holds_alternative<ForecastFigures>(forecast));
-    const auto& figures = std::get<ForecastFigures>(forecast);
-    EXPECT_NEAR(figures.fighter1Wins, 0.467, 0.0005);
-    EXPECT_NEAR(figures.fighter2Wins, 0.467, 0.0005);
-    EXPECT_NEAR(figures.bothFall, 0.066, 0.0005);
-    EXPECT_NEAR(figures.expectedRounds, 7.56, 0.005);
-}
-
 // The value the forecast cannot read is the one at which the round itself would fail.
 TEST(FightForecast, namesTheValueTheRoundWouldReject) {
     const std::vector<std::vector<std::pair<const char*, const char*>>> brokenPanels{
