@@ -45,28 +45,6 @@ TEST_F(RoundTest, UnrecognisedCodeDrawsNothingAndKeepsThePreviousDamage) {
     EXPECT_EQ(drawsBetween(DiceGenerator{}, dice), 6 + 5);
 }
 
-TEST_F(RoundTest, TorchOfFighterOneLooksAtFighterTwosFireBox) {
-    window.label("Label11") = "1W6-2/2W6";
-    window.label("Label41") = "1W6-2/2W6";
-    window.setChecked("CheckBox4", true); // fighter 2 is fire-sensitive
-    play();
-    // From the start the dice show 2, 1, 3: fighter 1 rolls two of them, fighter 2 one.
-    EXPECT_EQ(window.label("Label28"), "3");
-    EXPECT_EQ(window.label("Label29"), "1");
-    EXPECT_EQ(drawsBetween(DiceGenerator{}, dice), 3 + 4);
-}
-
-TEST_F(RoundTest, TorchOfFighterTwoLooksAtFighterOnesFireBox) {
-    window.label("Label11") = "1W6-2/2W6";
-    window.label("Label41") = "1W6-2/2W6";
-    window.setChecked("CheckBox3", true); // fighter 1 is fire-sensitive
-    play();
-    // Fighter 1 rolls one die (2), fighter 2 two (1 and 3).
-    EXPECT_EQ(window.label("Label28"), "0");
-    EXPECT_EQ(window.label("Label29"), "4");
-    EXPECT_EQ(drawsBetween(DiceGenerator{}, dice), 3 + 4);
-}
-
 struct OutcomeCase {
     Totals totals;
     AttackOutcome byFighter1;
@@ -255,24 +233,6 @@ TEST_F(RoundTest, FightEndsAtThreeLifePointsOrFewer) {
     play();
     EXPECT_TRUE(window.events.empty());
     EXPECT_TRUE(window.roundButtonEnabled);
-}
-
-TEST_F(RoundTest, ValuesTypedBetweenRoundsAreWhereTheNextRoundStarts) {
-    window.label("Label1") = "normal";
-    window.label("Label22") = window.label("Label23") = "20";
-    window.label("Label25") = window.label("Label26") = "20";
-    arrangeRound({30, 0, 0, 0}, 6, 0);
-    play();
-    ASSERT_EQ(window.label("Label23"), "14");
-
-    window.label("Label23") = "40";
-    state.fighter2.armour = 4;
-    state.fighter2.strength = 99; // not part of the round
-    arrangeRound({30, 0, 0, 0}, 6, 0);
-    play();
-    EXPECT_EQ(window.label("Label23"), "38");
-    EXPECT_EQ(window.label("Label26"), "8");
-    EXPECT_EQ(state.fighter2.strength, 99);
 }
 
 } // namespace

@@ -103,6 +103,8 @@ private slots:
         QCOMPARE(label("Label77"), QString("12"));
     }
 
+    // Round 1 of the fixed sequence costs fighter 1 one life point, round 2 nothing, round 3
+    // three endurance points of a defended attack.
     void aValueTypedBetweenRoundsIsWhereTheNextRoundStarts() {
         BoxRecorder boxes;
         QTest::mouseClick(child<QPushButton>(m_window, "Button2"), Qt::LeftButton);
@@ -115,9 +117,13 @@ private slots:
         typeInto(edit("Edit1"), "30");
         QCOMPARE(label("Label22"), QString("30"));
         QTest::mouseClick(child<QPushButton>(m_window, "Button1"), Qt::LeftButton);
-        // Round 2 of the fixed sequence: fighter 2 misses, so 30 stays.
         QCOMPARE(label("Label22"), QString("30"));
         QCOMPARE(m_windows->fightController().combatState().fighter1.lifePoints, 30);
+        typeInto(edit("Edit2"), "40");
+        QTest::mouseClick(child<QPushButton>(m_window, "Button1"), Qt::LeftButton);
+        QCOMPARE(label("Label25"), QString("37"));
+        QCOMPARE(label("Label22"), QString("30"));
+        QVERIFY(boxes.boxes().empty());
     }
 };
 
