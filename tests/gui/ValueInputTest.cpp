@@ -96,8 +96,16 @@ private slots:
         QCOMPARE(boxes.boxes().size(), std::size_t{2});
         typeInto(edit("Edit7"), "-2147483648");
         QCOMPARE(m_windows->fightController().combatState().fighter1.agility, -2147483647 - 1);
-        typeInto(edit("Edit7"), QString(10000, QChar('9')));
+        // Every digit after the ninth overflows on its own keystroke; a pasted flood of them
+        // is one more overflow.
+        boxes.clear();
+        typeInto(edit("Edit7"), QString(20, QChar('9')));
         QCOMPARE(m_windows->fightController().combatState().fighter1.agility, 999999999);
+        QCOMPARE(boxes.boxes().size(), std::size_t{11});
+        edit("Edit7")->selectAll();
+        edit("Edit7")->insert(QString(10000, QChar('9')));
+        QCOMPARE(m_windows->fightController().combatState().fighter1.agility, 999999999);
+        QCOMPARE(boxes.boxes().size(), std::size_t{12});
         typeInto(edit("Edit7"), "12 ");
         QCOMPARE(m_windows->fightController().combatState().fighter1.agility, 12);
         QCOMPARE(label("Label77"), QString("12"));
