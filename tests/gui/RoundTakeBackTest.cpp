@@ -14,15 +14,6 @@ using guitest::triggerAction;
 
 namespace {
 
-// The labels a round reads or writes, by object name.
-const QStringList roundLabels = [] {
-    QStringList names;
-    for (const std::string_view name : engine::panelLabelNames) {
-        names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    }
-    return names;
-}();
-
 // Everything a round changes, at one moment of the fight.
 struct FightPoint {
     engine::CombatState state;
@@ -44,14 +35,9 @@ class RoundTakeBackTest : public guitest::MainWindowTestCase {
     QString logText() const { return m_window->fightLog().text(); }
 
     FightPoint now() const {
-        FightPoint point{controller().combatState(),
-                         controller().dice().state(),
-                         {},
-                         m_window->fightLog().chart()->points(),
+        FightPoint point{controller().combatState(), controller().dice().state(),
+                         guitest::panelLabelTexts(m_window), m_window->fightLog().chart()->points(),
                          child<QPushButton>(m_window, "Button1")->isEnabled()};
-        for (const QString& name : roundLabels) {
-            point.labels << label(name);
-        }
         return point;
     }
 
@@ -138,7 +124,7 @@ private slots:
         takeBack();
         FightPoint expected = afterFirst;
         expected.state.fighter2.armour = 2;
-        expected.labels[roundLabels.indexOf("Label22")] = "20";
+        expected.labels[static_cast<qsizetype>(engine::PanelLabel::Label22)] = "20";
         QCOMPARE(now().labels, expected.labels);
         QCOMPARE(now().state, expected.state);
         QCOMPARE(label("Label72"), QString("2"));

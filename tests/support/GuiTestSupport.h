@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/RoundWindow.h"
 #include "toolkit/gui/MessageBox.h"
 
 #include <QAction>
@@ -113,6 +114,17 @@ inline void clickRow(QListWidget* list, int row) {
     QListWidgetItem* item = list->item(row);
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// The texts of the labels a round reads or writes, in the engine's order of them.
+inline QStringList panelLabelTexts(const QWidget* root) {
+    QStringList texts;
+    for (const std::string_view name : engine::panelLabelNames) {
+        const QString objectName =
+            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        texts << child<QLabel>(root, objectName)->text();
+    }
+    return texts;
 }
 
 // Sets a value field as the program's own commands do; its change handler runs.
